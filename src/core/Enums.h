@@ -1,4 +1,5 @@
-// The enumerations shared by the whole calculation. Each is stored as one byte in records and files.
+// The enumerations shared by the whole calculation. Each is stored as one byte in records and
+// files.
 #pragma once
 
 #include <cstdint>
@@ -99,5 +100,7 @@ enum class TFactCode : std::uint8_t {
 };
 
 inline constexpr int FactCodeCount = 45;
+static_assert(static_cast<int>(TFactCode::reserved29_tfact) == 40,
+              "the thirty reserved codes run from 12 to 41 without a gap");
 
 } // namespace laytime

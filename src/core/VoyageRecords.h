@@ -9,6 +9,8 @@
 
 namespace laytime {
 
+/// The voyage. A default-constructed record equals a record cleared by ClearVoyage under the
+/// built-in template settings.
 struct TVoyageRec {
   bool AllPurposeAllPorts = false;
   bool AllPurposeLoading = false;
@@ -33,7 +35,7 @@ struct TVoyageRec {
   std::string VoyInfo3;
   TDayNumber CPDate = EmptyInt;
   TDayNumber LastUpdate = EmptyInt;
-  TPortMode PortMode = TPortMode::Undef_PortMode;
+  TPortMode PortMode = TPortMode::NonReversible;
   TDuration total_time_allowed = EmptyInt;
   TDuration total_time_used = EmptyInt;
   TDuration total_time_saved = EmptyInt;
@@ -116,6 +118,8 @@ struct TVoyageRec {
   double CommissionDischarging = 0.0;
   TDayNumber DemurrageDateDischarging = EmptyDay;
   TMinuteOfDay DemurrageTimeDischarging = EmptyTime;
+
+  bool operator==(const TVoyageRec&) const = default;
 };
 
 struct TStatusRec {
@@ -143,6 +147,8 @@ struct TStatusRec {
   double TotalDemurrage = EmptyReal;
   double TotalDespatch = EmptyReal;
   std::string sRemarks;
+
+  bool operator==(const TStatusRec&) const = default;
 };
 
 /// Identification of the file last read.
