@@ -91,6 +91,8 @@ class TScanner {
 public:
   explicit TScanner(std::string_view text) : FInput(text.substr(0, MaxInputLength)) {
     // Only a..z change; any other character, including a non-ASCII one, is a bad token later.
+    // The cut counts bytes: the first non-ASCII character stands at the same place in bytes and
+    // in characters and fails the parse either way, so the outcome is the same.
     for (char& c : FInput) {
       if (c >= 'a' && c <= 'z')
         c = static_cast<char>(c - 'a' + 'A');
