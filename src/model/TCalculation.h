@@ -42,7 +42,7 @@ public:
   /// The entries a new port starts with: those of the first port of the template last loaded.
   TPortInfoCollection DefaultInfoEntries;
   TPortCollection Ports{*this};
-  TProRataCollection ProRata;
+  TProRataCollection ProRata{*this};
 };
 
 } // namespace laytime

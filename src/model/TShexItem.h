@@ -11,6 +11,10 @@ namespace laytime {
 
 class TSHexCollection;
 
+/// The weekday 0..6 of a stored SHEX day (a day a week on, 7..13, reads as its weekday);
+/// −1 for a negative day, which marks no day.
+int ShexWeekday(int storedDay);
+
 /// Created and destroyed by its collection only. Weekdays are 0 Sunday … 6 Saturday; a period
 /// over the end of the week keeps its until day a week on (Friday until Monday is from 5 until 8).
 class TShexItem {
