@@ -71,13 +71,18 @@ Currency::Currency(double value) {
 }
 
 Currency Currency::RoundToCents() const {
+  // Worked on the signed value, so that no amount needs to be negated.
   constexpr std::int64_t Cent = Scale / 100;
-  const std::int64_t magnitude = FValue < 0 ? -FValue : FValue;
-  std::int64_t cents = magnitude / Cent;
-  const std::int64_t rest = magnitude % Cent;
-  if (rest > Cent / 2 || (rest == Cent / 2 && cents % 2 != 0))
+  std::int64_t cents = FValue / Cent;
+  const std::int64_t rest = FValue % Cent;
+  const bool odd = cents % 2 != 0;
+  if (rest > Cent / 2 || (rest == Cent / 2 && odd))
     ++cents;
-  return FromRaw(FValue < 0 ? -cents * Cent : cents * Cent);
+  else if (rest < -Cent / 2 || (rest == -Cent / 2 && odd))
+    --cents;
+  // Cannot leave the range: the limits end in ...07 and ...08 ten-thousandths, so the amounts
+  // next to them round towards zero.
+  return FromRaw(cents * Cent);
 }
 
 Currency Currency::operator+(Currency other) const {

@@ -1,6 +1,7 @@
 #include "model/TTieredRates.h"
 
 #include <algorithm>
+#include <limits>
 #include <stdexcept>
 #include <string>
 
@@ -15,7 +16,10 @@ void TTieredRates::CheckIndex(int index) const {
 TTieredRate& TTieredRates::Add() {
   TTieredRate tier;
   if (!FRates.empty()) {
-    tier.FromDay = FRates.back().FromDay + 1;
+    // A day read from a file may already be the largest a tier can begin at.
+    tier.FromDay = FRates.back().FromDay == std::numeric_limits<std::int32_t>::max()
+                       ? FRates.back().FromDay
+                       : FRates.back().FromDay + 1;
     tier.FromTimeInMinutes = FRates.back().FromTimeInMinutes;
   }
   return FRates.emplace_back(tier);

@@ -96,10 +96,15 @@ TEST(Currency, ProductRoundsToFourDecimals) {
   EXPECT_THROW(Currency(900000000000000.0) * 2.0, ERangeError);
 }
 
-TEST(Currency, OverflowingSumThrows) {
+TEST(Currency, OverflowThrowsInsteadOfWrapping) {
   const Currency big = Currency::FromRaw(std::numeric_limits<std::int64_t>::max() - 1);
   EXPECT_THROW(big + Currency(1.0), ERangeError);
   EXPECT_THROW(-big - Currency(1.0), ERangeError);
+  // Rounding to cents stays inside the range at both ends.
+  EXPECT_EQ(big.RoundToCents().Raw(), 9223372036854775800);
+  EXPECT_EQ(Currency::FromRaw(std::numeric_limits<std::int64_t>::min()).RoundToCents().Raw(),
+            -9223372036854775800);
+  EXPECT_THROW(-Currency::FromRaw(std::numeric_limits<std::int64_t>::min()), ERangeError);
 }
 
 } // namespace

@@ -32,6 +32,9 @@ TEST(TTieredRates, AddBeginsOneDayAfterTheLastTierAtItsTime) {
   rates.Add() = TTieredRate{3, 360, 15000};
   EXPECT_EQ(rates.Add(), (TTieredRate{4, 360, EmptyReal}));
   EXPECT_EQ(rates.GetCount(), 3);
+
+  TTieredRates farOut = Tiers({{0, 0, 1}, {2147483647, 0, 1}});
+  EXPECT_EQ(farOut.Add().FromDay, 2147483647);
 }
 
 TEST(TTieredRates, FirstTierIsNeverEmpty) {
