@@ -29,8 +29,9 @@ int TShexItem::GetUntilDay() const {
 }
 
 void TShexItem::SetFromDay(int day) {
-  if (day != GetFromDay()) {
-    FSHexRec.FromDay = day < 0 ? EmptyTime : static_cast<std::int16_t>(day % 7);
+  const auto stored = day < 0 ? EmptyTime : static_cast<std::int16_t>(day % 7);
+  if (stored != FSHexRec.FromDay) {
+    FSHexRec.FromDay = stored;
     Changed();
   }
   // Keep the period running forward: an until day before the new from day is in the next week.
@@ -41,14 +42,14 @@ void TShexItem::SetFromDay(int day) {
 void TShexItem::SetUntilDay(int day) {
   if (day == GetUntilDay())
     return;
-  if (day < 0) {
-    FSHexRec.UntilDay = EmptyTime;
-  } else {
-    int weekday = day % 7;
-    if (weekday < FSHexRec.FromDay)
-      weekday += 7;
-    FSHexRec.UntilDay = static_cast<std::int16_t>(weekday);
+  std::int16_t stored = EmptyTime;
+  if (day >= 0) {
+    const int weekday = day % 7;
+    stored = static_cast<std::int16_t>(weekday < FSHexRec.FromDay ? weekday + 7 : weekday);
   }
+  if (stored == FSHexRec.UntilDay)
+    return;
+  FSHexRec.UntilDay = stored;
   Changed();
 }
 
