@@ -3,6 +3,7 @@
 #include "core/Rounding.h"
 #include "core/ZQTypes.h"
 #include "model/TCalculation.h"
+#include "model/TPortItem.h"
 #include "model/TProRataCollection.h"
 
 #include <algorithm>
@@ -62,8 +63,10 @@ void TProRataItem::LoadQuantityForPort(std::int32_t portIdx) {
 }
 
 void TProRataItem::LoadFromPort(std::int32_t portIdx) {
+  // The port first: an index without a port creates no details.
+  const TPortItem& port = FCollection.Calculation().Ports.GetItem(portIdx);
   LoadQuantityForPort(portIdx);
-  GetPortDetails(portIdx).LoadFromPort(portIdx, FCollection.Calculation().Ports.GetItem(portIdx));
+  GetPortDetails(portIdx).LoadFromPort(portIdx, port);
 }
 
 void TProRataItem::DeletePort(std::int32_t idxPort) {

@@ -387,6 +387,9 @@ TEST_F(ProRataTest, GetPortDetailsCreatesTheMissingDetails) {
   EXPECT_EQ(alpha.PortDetailCount(), 3);
   EXPECT_EQ(alpha.FindPortDetails(1)->PortIdx(), 1);
   EXPECT_THROW(alpha.GetPortDetails(-1), std::out_of_range);
+
+  EXPECT_THROW(alpha.LoadFromPort(3), std::out_of_range); // the calculation has three ports
+  EXPECT_EQ(alpha.PortDetailCount(), 3);
 }
 
 TEST_F(ProRataTest, PartnersAreFoundByTheirExactName) {
