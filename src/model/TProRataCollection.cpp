@@ -1,5 +1,6 @@
 #include "model/TProRataCollection.h"
 
+#include "core/TextUtil.h"
 #include "core/ZQTypes.h"
 #include "model/TCalculation.h"
 
@@ -11,10 +12,8 @@ namespace laytime {
 
 namespace {
 
-// Blank after trimming: nothing but spaces and control characters.
 bool IsBlank(std::string_view text) {
-  return std::all_of(text.begin(), text.end(),
-                     [](char c) { return static_cast<unsigned char>(c) <= ' '; });
+  return Trim(text).empty();
 }
 
 double QuantityAsZero(double quantity) {

@@ -55,7 +55,9 @@ void TProRataPortCalculation::LoadFromPort(std::int32_t portIdx, const TPortItem
     return;
   case TProRataCalcMethod::prcOnTimeForTankers: {
     const TPortRec& data = port.PortData;
-    FPortTimeUsed = data.TimeUsed + data.TimeWaited;
+    FPortTimeUsed = static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        std::int64_t{data.TimeUsed} + data.TimeWaited, std::numeric_limits<std::int32_t>::min(),
+        std::numeric_limits<std::int32_t>::max()));
     FPortMinTimeAllowanceInMinutes =
         data.TankerMinTimeAllowance == EmptyTime ? 0 : data.TankerMinTimeAllowance;
     FDespatchAmount = Currency();
