@@ -1,6 +1,7 @@
 #include "model/TPortCollection.h"
 
 #include "core/Errors.h"
+#include "core/TextUtil.h"
 #include "core/VoyageRules.h"
 #include "model/TCalculation.h"
 
@@ -15,17 +16,8 @@ namespace laytime {
 
 namespace {
 
-std::string_view TrimBlanks(std::string_view text) {
-  // Control characters and blanks count as blanks, as in the trimming of the user's entries.
-  while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ')
-    text.remove_prefix(1);
-  while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ')
-    text.remove_suffix(1);
-  return text;
-}
-
 std::string CargoUnitKey(std::string_view units) {
-  std::string key(TrimBlanks(units));
+  std::string key(Trim(units));
   for (char& c : key)
     c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return key;
@@ -280,8 +272,7 @@ void TPortCollection::Clear() {
 bool TPortCollection::IsEmptyRec(int index) const {
   const TPortItem& item = GetItem(index);
   const TPortRec& p = item.PortData;
-  if (!TrimBlanks(p.PortName).empty() || !TrimBlanks(p.CargoName).empty() ||
-      !IsEmptyReal(p.CargoQuantity))
+  if (!Trim(p.PortName).empty() || !Trim(p.CargoName).empty() || !IsEmptyReal(p.CargoQuantity))
     return false;
   if (p.LayTimeCountFrom.Date != EmptyDay || p.LayTimeOpCompleted.Date != EmptyDay ||
       p.ShexStartDay >= 0 || p.ShexEndDay >= 0 || p.PreAdvDate != EmptyDay)

@@ -1,7 +1,10 @@
 #include "model/TSoFCollection.h"
 
+#include "core/NumberText.h"
+#include "model/TCalculation.h"
 #include "model/TPortItem.h"
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -16,6 +19,34 @@ bool IsAllowedCondition(TFactCode condition, TConditionSet conditions) {
            code <= static_cast<int>(TFactCode::PartDetention_Tfact);
   return code >= static_cast<int>(TFactCode::full_tfact) &&
          code <= static_cast<int>(TFactCode::shpart_tfact);
+}
+
+/// The percentage a condition sets; nothing for the partial conditions, which keep the
+/// user's figure, and EmptyReal for a condition that is not a counting condition.
+std::optional<double> DefaultPct(TFactCode condition) {
+  switch (condition) {
+  case TFactCode::full_tfact:
+  case TFactCode::wait_tfact:
+  case TFactCode::shinc_tfact:
+  case TFactCode::FullDetention_tfact:
+    return 100.0;
+  case TFactCode::rain_tfact:
+  case TFactCode::ntc_tfact:
+  case TFactCode::sntc_tfact:
+  case TFactCode::excl_tfact:
+  case TFactCode::CQDNormal_tfact:
+    return 0.0;
+  case TFactCode::htc_tfact:
+    return 50.0;
+  case TFactCode::part_tfact:
+  case TFactCode::alwpart_tfact:
+  case TFactCode::shpart_tfact:
+  case TFactCode::PartDetention_Tfact:
+    return std::nullopt;
+  default:
+    // The reserved codes, no condition, and bytes beyond the enumeration read from a file.
+    return EmptyReal;
+  }
 }
 
 bool HasUntilMoment(const TSoFLine& line) {
@@ -157,6 +188,29 @@ bool TSoFCollection::AllRecsValid(int& errLine, TSoFError& errCode,
   errLine = -1;
   errCode = TSoFError::sofrOK;
   return true;
+}
+
+void TSoFCollection::ApplyConditionDefaults(TSoFLine& line, const TFormatContext& context) const {
+  if (FOwner == nullptr)
+    throw std::logic_error(
+        "TSoFCollection::ApplyConditionDefaults: the statement of facts belongs to no port");
+  const TCalculation& calculation = FOwner->Calculation();
+  ApplyConditionDefaults(line, calculation.TemplateSettings,
+                         calculation.ProgramSettings().PctDecimals, context);
+}
+
+void TSoFCollection::ApplyConditionDefaults(TSoFLine& line, const TTemplateSettings& settings,
+                                            int pctDecimals, const TFormatContext& context) {
+  if (const std::optional<double> pct = DefaultPct(line.Condition()))
+    line.SetPct(*pct);
+  line.SetPctDisplayString(RealToStr(line.Pct(), pctDecimals, false, context));
+
+  const auto code = static_cast<std::size_t>(line.Condition());
+  if (!settings.AutoRemark || !line.Remark().empty() || code >= settings.RemarkLists.size())
+    return;
+  const std::vector<std::string>& remarks = settings.RemarkLists[code];
+  if (!remarks.empty())
+    line.SetRemark(remarks.front());
 }
 
 bool TSoFCollection::IsEmptySoF() const {

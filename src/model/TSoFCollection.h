@@ -3,6 +3,8 @@
 #pragma once
 
 #include "core/DayTime.h"
+#include "core/FormatContext.h"
+#include "core/Settings.h"
 #include "model/TSoFError.h"
 #include "model/TSoFLine.h"
 
@@ -46,7 +48,8 @@ public:
   void Delete(int index);
   /// Removes all lines and resets RowLimit, TopRow, ActiveRow and ActiveCol to 0.
   void Clear();
-  /// Replaces the lines by copies of the lines of `source` (counted minutes not copied).
+  /// Replaces the lines by copies of the lines of `source`, counted minutes included, so that
+  /// copied result lines keep their figures.
   void Assign(const TSoFCollection& source);
 
   TPortItem* Owner() const { return FOwner; }
@@ -65,6 +68,19 @@ public:
   bool AllRecsValid(int& errLine, TSoFError& errCode, TConditionSet conditions) const;
   /// No line, or exactly one line and that line empty.
   bool IsEmptySoF() const;
+
+  /// Sets the percentage and display string that follow from the line's newly chosen
+  /// condition: 100 for Full/Normal, Waiting, Full even if S/H and Full detention; 0 for Rain,
+  /// Not to count, Shifting, Always excluded and Normal; 50 for Half; the partial conditions
+  /// keep the user's percentage; any other condition clears it. The display string is the
+  /// percentage with the percentage-decimals setting (empty for an empty percentage). Then,
+  /// with the automatic remark on, an empty remark becomes the first remark of the
+  /// condition's list. Settings come from the calculation of the owning port; a collection
+  /// without a port throws std::logic_error.
+  void ApplyConditionDefaults(TSoFLine& line, const TFormatContext& context) const;
+  /// The same with the settings given.
+  static void ApplyConditionDefaults(TSoFLine& line, const TTemplateSettings& settings,
+                                     int pctDecimals, const TFormatContext& context);
 
   /// Raised by the lines' setters whenever a stored value changes.
   std::function<void()> OnChange;
