@@ -153,7 +153,7 @@ std::string RealToStr(double value, int decimals, bool grouped, const TFormatCon
   fraction.resize(wanted, '0');
   std::string digits = integerPart + fraction;
   if (roundUp && !IncrementDigits(digits))
-    digits.insert(0, "1");
+    digits = "1" + digits;
   integerPart = digits.substr(0, digits.size() - wanted);
   fraction = digits.substr(digits.size() - wanted);
 
