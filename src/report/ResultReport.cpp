@@ -48,7 +48,7 @@ constexpr double DateText = 135.0;
 
 // Columns of the statement of facts (9 point).
 constexpr double SoFWeekday = 0.0;
-constexpr double SoFDate = 20.0;
+constexpr double SoFDate = 24.0;
 constexpr double SoFFrom = 80.0;
 constexpr double SoFUntil = 110.0;
 constexpr double SoFPctRight = 178.0;
