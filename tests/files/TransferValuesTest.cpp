@@ -1,6 +1,7 @@
 #include "files/TransferValues.h"
 
 #include "core/Calendar.h"
+#include "core/Enums.h"
 #include "core/Locale.h"
 #include "files/FileEnvironment.h"
 
