@@ -1,8 +1,11 @@
 #include "report/qt/QtFontMetrics.h"
 
+#include "core/Utf8.h"
+
 #include <QFontDatabase>
-#include <QFontMetricsF>
 #include <QString>
+
+#include <algorithm>
 
 namespace laytime {
 namespace {
@@ -10,12 +13,6 @@ namespace {
 // Metrics are asked at a fixed resolution in points: a font of size s gets s × 100 pixels, and
 // the results are scaled back, so that rounding to whole pixels does not distort them.
 constexpr double MetricsScale = 100.0;
-
-QFont MetricsFont(const TReportFont& font) {
-  QFont qfont = ToQFont(font);
-  qfont.setPixelSize(static_cast<int>(font.Size * MetricsScale));
-  return qfont;
-}
 
 } // namespace
 
@@ -34,15 +31,65 @@ QFont ToQFont(const TReportFont& font) {
   return qfont;
 }
 
+const QFont& TQtFontCache::Font(const TReportFont& font) {
+  const auto found = std::find_if(FFonts.begin(), FFonts.end(),
+                                  [&font](const auto& entry) { return entry.first == font; });
+  if (found != FFonts.end()) {
+    return found->second;
+  }
+  FFonts.emplace_back(font, ToQFont(font));
+  return FFonts.back().second;
+}
+
+struct TQtFontMetrics::TMeasuredFont {
+  TReportFont Font;
+  QFontMetricsF Metrics;
+  std::unordered_map<char32_t, double> Advances; ///< in points
+};
+
+TQtFontMetrics::TQtFontMetrics() = default;
+TQtFontMetrics::~TQtFontMetrics() = default;
+
+TQtFontMetrics::TMeasuredFont& TQtFontMetrics::Measured(const TReportFont& font) const {
+  const auto found = std::find_if(FFonts.begin(), FFonts.end(),
+                                  [&font](const auto& entry) { return entry->Font == font; });
+  if (found != FFonts.end()) {
+    return **found;
+  }
+  QFont qfont = ToQFont(font);
+  qfont.setPixelSize(static_cast<int>(font.Size * MetricsScale));
+  FFonts.push_back(std::make_unique<TMeasuredFont>(TMeasuredFont{font, QFontMetricsF(qfont), {}}));
+  return *FFonts.back();
+}
+
 double TQtFontMetrics::TextWidth(const TReportFont& font, std::string_view text) const {
-  const QFontMetricsF metrics(MetricsFont(font));
-  const QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-  return metrics.horizontalAdvance(qtext) / MetricsScale;
+  TMeasuredFont& measured = Measured(font);
+  double width = 0.0;
+  for (std::size_t pos = 0; pos < text.size();) {
+    const char32_t c = NextCodePoint(text, pos);
+    auto advance = measured.Advances.find(c);
+    if (advance == measured.Advances.end()) {
+      const char32_t units[] = {c, 0};
+      advance = measured.Advances
+                    .emplace(c, measured.Metrics.horizontalAdvance(QString::fromUcs4(units, 1)) /
+                                    MetricsScale)
+                    .first;
+    }
+    width += advance->second;
+  }
+  return width;
 }
 
 double TQtFontMetrics::LineHeight(const TReportFont& font) const {
-  const QFontMetricsF metrics(MetricsFont(font));
-  return metrics.lineSpacing() / MetricsScale;
+  return Measured(font).Metrics.lineSpacing() / MetricsScale;
+}
+
+double TQtFontMetrics::Ascent(const TReportFont& font) const {
+  return Measured(font).Metrics.ascent() / MetricsScale;
+}
+
+double TQtFontMetrics::Descent(const TReportFont& font) const {
+  return Measured(font).Metrics.descent() / MetricsScale;
 }
 
 } // namespace laytime

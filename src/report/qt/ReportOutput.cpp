@@ -33,11 +33,12 @@ QPageLayout A4FullPage() {
 
 void PaintAllPages(QPainter& painter, const TReportDocument& doc, double dotsPerPoint,
                    const std::function<bool()>& newPage) {
+  TReportPainter pages(doc);
   for (std::size_t i = 0; i < doc.Pages.size(); ++i) {
     if (i > 0 && !newPage()) {
       return;
     }
-    PaintReportPage(painter, doc, i, dotsPerPoint);
+    pages.PaintPage(painter, i, dotsPerPoint);
   }
 }
 
