@@ -65,7 +65,13 @@ double BoundedPct(double pct) {
 
 // The minutes a period counts: elapsed × percentage / 100, to the nearest minute, ties to even.
 std::int64_t CountedMinutes(std::int64_t elapsed, double pct) {
-  return RoundHalfEven(static_cast<double>(elapsed) * BoundedPct(pct) / 100.0);
+  const double bounded = BoundedPct(pct);
+  // Most periods count in full or not at all; those need no rounding.
+  if (bounded == 100.0)
+    return elapsed;
+  if (bounded == 0.0)
+    return 0;
+  return RoundHalfEven(static_cast<double>(elapsed) * bounded / 100.0);
 }
 
 bool IsOneOf(TFactCode code, std::initializer_list<TFactCode> codes) {
@@ -145,6 +151,8 @@ private:
   TCountLine FillerToCompletion() const;
   static TCountLine EndlessLine();
   static void CutAfter(TPeriod& period, std::int64_t minutesToCount);
+  static void StorePctDisplay(TSoFLine& line, std::string_view text);
+  static void StoreRemark(TSoFLine& line, std::string_view text);
   void AppendLine(TDayNumber day, TMinuteOfDay minute, TFactCode condition, double pct,
                   std::string_view pctDisplay, std::string_view remark, std::int64_t minutes);
   void AppendCaption(TDayNumber day, TMinuteOfDay minute, std::string_view text);
@@ -152,6 +160,7 @@ private:
   TPortRec& FRec;
   const TSoFCollection& FSoF;
   TSoFCollection& FResults;
+  int FResultCount = 0; ///< result lines written by this count; later ones are left from the last
   const TTemplateSettings& FSettings;
   const bool FAlwaysOnDemurrage;
   const bool FSuppressShexMsg;
@@ -233,7 +242,15 @@ void TPortCounter::Run() {
 }
 
 void TPortCounter::Prepare() {
-  FResults.Clear();
+  // The result lines are rebuilt from nothing. The lines of the previous count are overwritten
+  // rather than freed and allocated again, and the surplus is removed at the end: a calculation
+  // repeated on unchanged data (the live figures of the statement-of-facts page) then stores
+  // the same texts again without converting them.
+  FResultCount = 0;
+  FResults.RowLimit = 0;
+  FResults.TopRow = 0;
+  FResults.ActiveRow = 0;
+  FResults.ActiveCol = 0;
 
   // A completion at 00:00 is the end of the day before; the record keeps the rewritten moment.
   TDateTimeInfoRec& completed = FRec.LayTimeOpCompleted;
@@ -446,19 +463,19 @@ bool TPortCounter::QualifiesForMerge(double pct, TFactCode condition) const {
 void TPortCounter::WritePeriod(const TPeriod& period) {
   const bool mergeable = FSettings.SkipIrrelevantEntries &&
                          ((FOnDemurrage && FPrevOnDemurrage) || (FInShex && FPrevInShex)) &&
-                         FResults.Count() > 0 && !IsSyntheticRemark(period.Remark) &&
+                         FResultCount > 0 && !IsSyntheticRemark(period.Remark) &&
                          QualifiesForMerge(period.Pct, period.Condition);
   if (mergeable) {
-    TSoFLine& last = FResults.GetItem(FResults.Count() - 1);
+    TSoFLine& last = FResults.GetItem(FResultCount - 1);
     const bool endsInsideItsDay = last.UntilTime() > 0 && last.UntilTime() < MinutesPerDay;
     if (endsInsideItsDay && QualifiesForMerge(last.Pct(), last.Condition())) {
       last.SetUntilDate(period.Day);
       last.SetUntilTime(period.EndMinute());
       last.SetCondition(period.Condition);
-      last.SetPctDisplayString(period.PctDisplay);
+      StorePctDisplay(last, period.PctDisplay);
       last.SetPct(period.Pct);
       const bool keepRemark = FReachesCompletion || (FInShex && FSettings.ReplaceRemarks);
-      last.SetRemark(keepRemark ? period.Remark : std::string_view{});
+      StoreRemark(last, keepRemark ? period.Remark : std::string_view{});
       last.SetResMinsToCount(ClampToInt32(last.ResMinsToCount() + period.MinutesToCount));
       return;
     }
@@ -468,6 +485,8 @@ void TPortCounter::WritePeriod(const TPeriod& period) {
 }
 
 void TPortCounter::WriteResults() {
+  while (FResults.Count() > FResultCount)
+    FResults.Delete(FResults.Count() - 1);
   FRec.CalcEndDate = FCalcEndDate;
   FRec.CalcEndTime = FCalcEndTime;
   FRec.TimeAllowed = ClampToInt32(FTimeAllowed);
@@ -538,6 +557,18 @@ TCountLine TPortCounter::EndlessLine() {
   return {EndlessLineEnd, TFactCode::undef_tfact, 100.0, {}, {}};
 }
 
+// A line holds its texts in the form a file can store, so a text equal to the stored one is
+// stored already; storing it again would only convert it once more.
+void TPortCounter::StorePctDisplay(TSoFLine& line, std::string_view text) {
+  if (line.PctDisplayString() != text)
+    line.SetPctDisplayString(text);
+}
+
+void TPortCounter::StoreRemark(TSoFLine& line, std::string_view text) {
+  if (line.Remark() != text)
+    line.SetRemark(text);
+}
+
 // Shortens the period so that it counts `minutesToCount` at its percentage.
 void TPortCounter::CutAfter(TPeriod& period, std::int64_t minutesToCount) {
   const double pct = BoundedPct(period.Pct);
@@ -549,13 +580,15 @@ void TPortCounter::CutAfter(TPeriod& period, std::int64_t minutesToCount) {
 void TPortCounter::AppendLine(TDayNumber day, TMinuteOfDay minute, TFactCode condition, double pct,
                               std::string_view pctDisplay, std::string_view remark,
                               std::int64_t minutes) {
-  TSoFLine& line = FResults.Add();
+  TSoFLine& line =
+      FResultCount < FResults.Count() ? FResults.GetItem(FResultCount) : FResults.Add();
+  ++FResultCount;
   line.SetUntilDate(day);
   line.SetUntilTime(minute);
   line.SetCondition(condition);
   line.SetPct(pct);
-  line.SetPctDisplayString(pctDisplay);
-  line.SetRemark(remark);
+  StorePctDisplay(line, pctDisplay);
+  StoreRemark(line, remark);
   line.SetResMinsToCount(ClampToInt32(minutes));
 }
 

@@ -522,6 +522,39 @@ TEST(CountPortTime, SkippingIrrelevantEntriesMergesLinesOnDemurrage) {
   }
 }
 
+TEST(CountPortTime, RecalculationRebuildsTheResultLinesFromNothing) {
+  TScenario s(R"(
+    port "M" load 10000 at 1 hours dem 14400 from 2024-03-04 08:00 to 2024-03-04 16:00
+    sof 2024-03-04 10:00 full "berthed"
+    sof 2024-03-04 12:00 rain
+    sof 2024-03-04 14:00 full "crane broke"
+  )");
+  UseTexts(s);
+  s.Calculate();
+  ASSERT_EQ(s.ResultLines(0).size(), 6u);
+
+  s.Calc.TemplateSettings.SkipIrrelevantEntries = true;
+  s.Calculate();
+  EXPECT_EQ(s.ResultLines(0), (Lines{
+                                  "03-04 09:00 full 100 60 \"berthed\"",
+                                  "03-04 09:00 >> Vessel on demurrage",
+                                  "03-04 16:00 - 100 420 \"Loading completed\"",
+                              }));
+  EXPECT_EQ(s.Port(0).SoFResultCollection.GetItem(2).PctDisplayString(), "");
+
+  s.Calc.TemplateSettings.SkipIrrelevantEntries = false;
+  s.Port(0).SoFCollection.GetItem(0).SetRemark("");
+  s.Calculate();
+  EXPECT_EQ(s.ResultLines(0), (Lines{
+                                  "03-04 09:00 full 100 60",
+                                  "03-04 09:00 >> Vessel on demurrage",
+                                  "03-04 10:00 - 100 60",
+                                  "03-04 12:00 - 100 120",
+                                  "03-04 14:00 - 100 120 \"crane broke\"",
+                                  "03-04 16:00 - 100 120 \"Loading completed\"",
+                              }));
+}
+
 TEST(CountPortTime, SkippingIrrelevantEntriesMergesShexLinesButNeverAcrossMidnight) {
   TScenario s(R"(
     port "M" load 10000 at 10 days from 2024-03-09 00:00 to 2024-03-11 00:00 shex sat 00:00 mon 00:00
