@@ -20,6 +20,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 namespace laytime {
 
@@ -145,6 +146,22 @@ struct TAmountLine {
   double Amount = 0.0;
   bool RuledAbove = false;
 };
+
+// The size of a duration; the most negative 32-bit value, which only damaged data can hold,
+// gives the largest positive one instead of overflowing.
+TDuration Magnitude(TDuration minutes) {
+  if (minutes == std::numeric_limits<TDuration>::min()) {
+    return std::numeric_limits<TDuration>::max();
+  }
+  return minutes < 0 ? -minutes : minutes;
+}
+
+// Used plus waited time, held within the range of a duration.
+TDuration UsedAndWaited(TDuration used, TDuration waited) {
+  const std::int64_t sum = static_cast<std::int64_t>(used) + waited;
+  return static_cast<TDuration>(std::clamp<std::int64_t>(sum, std::numeric_limits<TDuration>::min(),
+                                                         std::numeric_limits<TDuration>::max()));
+}
 
 std::string Trimmed(const std::string& text) {
   const auto first = text.find_first_not_of(' ');
@@ -633,7 +650,8 @@ private:
     b.Text(0.0, TermLabelWidth, "Add. allowance");
     b.Right(TermUnit, 160.0,
             daysGiven ? IntToStrOrEmpty(source.AddDays, false, FRun.Format) : std::string());
-    b.Text(165.0, 30.0, daysGiven && std::abs(source.AddDays) == 1 ? "day" : "days");
+    b.Text(165.0, 30.0,
+           daysGiven && (source.AddDays == 1 || source.AddDays == -1) ? "day" : "days");
     b.Right(195.0, 230.0, ZQTimeToStr(source.AddTime));
     b.Text(235.0, 40.0, "hh:mm");
     b.NextRow();
@@ -974,14 +992,14 @@ private:
     b.Rule(0.0, Width());
     AccountRow(b, "Time allowed:", port.TimeAllowed);
     b.NextRow();
-    AccountRow(b, "Time used:", port.TimeUsed + port.TimeWaited);
+    AccountRow(b, "Time used:", UsedAndWaited(port.TimeUsed, port.TimeWaited));
     WaitedBeside(b, port.TimeWaited);
     b.NextRow();
     b.Rule(0.0, AccountRuleRight);
     if (port.M1 > 0) {
       AccountRow(b, "Time saved", PortSavedFigure(), TStyle::Bold);
     } else {
-      AccountRow(b, "Time lost", std::abs(port.M1), TStyle::Bold);
+      AccountRow(b, "Time lost", Magnitude(port.M1), TStyle::Bold);
     }
     b.NextRow();
     b.Rule(0.0, Width());
@@ -1059,9 +1077,9 @@ private:
     line.Caption = cqd ? "Detention due:" : "Demurrage due:";
     line.RuledAbove = cqd;
     if (port.UseTieredDemurrage) {
-      LostTime(line, std::abs(port.M1), "days", "hrs");
+      LostTime(line, Magnitude(port.M1), "days", "hrs");
     } else {
-      LostTime(line, std::abs(port.M1), "days at", "hrs  at");
+      LostTime(line, Magnitude(port.M1), "days at", "hrs  at");
       SetRate(line, demurrageRate);
     }
     line.Amount = Mode() == TPortMode::AllAverage ? FVoyage.DemurrageAllPorts : port.Demurrage;
@@ -1213,7 +1231,7 @@ private:
     b.Rule(0.0, Width());
     AccountRow(b, "Total time remaining for " + GroupWord(), port.TimeAllowed);
     b.NextRow();
-    AccountRow(b, "Time used in this port:", port.TimeUsed + port.TimeWaited);
+    AccountRow(b, "Time used in this port:", UsedAndWaited(port.TimeUsed, port.TimeWaited));
     WaitedBeside(b, port.TimeWaited);
     b.NextRow();
     b.Rule(0.0, AccountRuleRight);
@@ -1276,7 +1294,7 @@ private:
     TBandBuilder b("qrbPortSummaryResult", BodyFont, BodyRow);
     AccountRow(b, "Total time allowed for " + GroupWord(), set.TimeAllowed);
     b.NextRow();
-    AccountRow(b, "Total time used:", set.TimeUsed + set.TimeWaited);
+    AccountRow(b, "Total time used:", UsedAndWaited(set.TimeUsed, set.TimeWaited));
     WaitedBeside(b, set.TimeWaited);
     b.NextRow();
     b.Rule(0.0, AccountRuleRight);
@@ -1285,7 +1303,7 @@ private:
     if (set.M1 > 0) {
       AccountRow(b, "Total time saved:", saved, TStyle::Bold);
     } else {
-      AccountRow(b, "Total time lost:", std::abs(set.M1), TStyle::Bold);
+      AccountRow(b, "Total time lost:", Magnitude(set.M1), TStyle::Bold);
     }
     b.NextRow();
     b.Rule(0.0, AccountRuleRight, TRuleStyle::Double);
@@ -1303,7 +1321,7 @@ private:
       line.Amount = set.Despatch;
     } else {
       line.Caption = "Demurrage due:";
-      SavedTime(line, std::abs(set.M1));
+      SavedTime(line, Magnitude(set.M1));
       SetRate(line, set.DemurrageRate);
       line.Amount = set.Demurrage;
     }
@@ -1313,7 +1331,9 @@ private:
   void BuildAveragedResult() {
     const TVoyageRec& v = FVoyage;
     const bool saved = v.AvgsTimeSaved >= v.AvgsTimeLost;
-    const TDuration difference = std::abs(v.AvgsTimeSaved - v.AvgsTimeLost);
+    const TDuration difference = static_cast<TDuration>(std::min<std::int64_t>(
+        std::llabs(static_cast<std::int64_t>(v.AvgsTimeSaved) - v.AvgsTimeLost),
+        std::numeric_limits<TDuration>::max()));
     TBandBuilder b("qrbAveragedResult", BodyFont, BodyRow);
     AccountRow(b, "Total time saved:", v.AvgsTimeSaved);
     b.NextRow();
@@ -1468,7 +1488,7 @@ private:
     b.Right(SideLabel + 25.0, 365.0, FFigures.SharePct(d.Percentage));
     b.Text(368.0, 10.0, "%");
     b.Text(382.0, 15.0, "of");
-    DaysClockCaptions(b, 395.0, 425.0, 429.0, 439.0, port.TimeUsed + port.TimeWaited);
+    DaysClockCaptions(b, 395.0, 425.0, 429.0, 439.0, UsedAndWaited(port.TimeUsed, port.TimeWaited));
     b.NextRow();
     b.Rule(0.0, AccountRuleRight);
     const TDuration balance = d.AllocatedMinutes - d.SharedMinutes;

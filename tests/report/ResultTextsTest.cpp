@@ -1,5 +1,9 @@
 #include "report/ResultTexts.h"
 
+#include "core/Clock.h"
+#include "core/Locale.h"
+#include "report/FigureTexts.h"
+
 #include <gtest/gtest.h>
 
 namespace laytime {
@@ -116,6 +120,49 @@ TEST(ResultTextsTest, NetAmountsReadEmptyAmountsAsZero) {
 
   voyage.PortMode = TPortMode::Undef_PortMode;
   EXPECT_DOUBLE_EQ(GetNetAmounts(voyage).DemurrageNet, 0.0);
+}
+
+} // namespace
+} // namespace laytime
+
+namespace laytime {
+namespace {
+
+TEST(FigureTextsTest, DurationsWithAndWithoutADaysCaption) {
+  std::string days;
+  std::string time;
+  ShowDaysAndTime(3 * 1440 + 360, &days, time);
+  EXPECT_EQ(days, "3");
+  EXPECT_EQ(time, "06:00");
+  ShowDaysAndTime(3 * 1440 + 360, nullptr, time);
+  EXPECT_EQ(time, "78:00");
+  ShowDaysAndTime(-90, &days, time);
+  EXPECT_EQ(days + " " + time, "-0 01:30");
+}
+
+TEST(FigureTextsTest, FormsOfTheReport) {
+  TProgramSettings settings;
+  settings.NumDecimals = 1;
+  settings.PctDecimals = 3;
+  settings.DayDecimals = 2;
+  const TFixedClock clock(45371);
+  const TFormatContext context{GermanLocale(), 0, clock};
+  const TFigureTexts texts(context, settings);
+  EXPECT_EQ(texts.Money(1234567.891), "1.234.567,89");
+  EXPECT_EQ(texts.Money(Currency(1234.5)), "1.234,50");
+  EXPECT_EQ(texts.Quantity(10000.0), "10.000,0");
+  EXPECT_EQ(texts.Quantity(EmptyReal), "");
+  EXPECT_EQ(texts.CommissionPct(1250.0), "1.250,000");
+  EXPECT_EQ(texts.SharePct(1250.0), "1250,000");
+  EXPECT_EQ(texts.DecimalDays(1800), "1,25");
+  EXPECT_EQ(texts.DecimalHours(1800), "30,00");
+  EXPECT_EQ(texts.DaysAndClock(1800), "1 d 06:00");
+  EXPECT_EQ(texts.RateByUnit(5000.0).Rate, "5.000,00");
+  EXPECT_EQ(texts.RateByUnit(5000.0).Unit, "/day =");
+  settings.DemurrageRateUnit = TDemurrateRateUnit::druPerHour;
+  EXPECT_EQ(texts.RateByUnit(5000.0).Rate, "208,33");
+  EXPECT_EQ(texts.RateByUnit(5000.0).Unit, "/hour =");
+  EXPECT_EQ(texts.RateInUnit(EmptyReal), "");
 }
 
 } // namespace
