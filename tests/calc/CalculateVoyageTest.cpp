@@ -300,6 +300,25 @@ TEST(CalculateVoyage, AllPurposeGroupSharesOneAllowanceGivenInDays) {
   EXPECT_EQ(s.Rec(1).TimeAllowed, 5040);
 }
 
+TEST(CalculateVoyage, AGroupWithoutPortsHasNoBalance) {
+  TScenario s(R"(
+    port "D" disch 10000 at 5000/day dem 14400 des 7200 from 2024-03-04 00:00 to 2024-03-05 12:00
+  )");
+  TVoyageRec& v = s.Calc.Voyage;
+  SetGroupRates(v);
+  v.PortMode = TPortMode::LoadingReversible;
+  v.AllPurposeLoading = true;
+  v.LoadUnitsLoading = TLoadUnits::load_days;
+  v.LoadRateLoading = 5.0;
+  s.Calculate();
+
+  // No loading port: the all-purpose allowance is not paid out as despatch.
+  EXPECT_EQ(v.TimeAllowedLoading, 0);
+  EXPECT_EQ(v.M1Loading, 0);
+  EXPECT_DOUBLE_EQ(v.DespatchLoading, 0.0);
+  EXPECT_DOUBLE_EQ(v.DespatchDischarging, 3600.0);
+}
+
 TEST(CalculateVoyage, TieredDemurrageIsPricedForPortsCountedAloneOnly) {
   // 5 days 12 hours on demurrage: 3 days at 10000 and 2.5 days at 15000.
   const char* text = R"(

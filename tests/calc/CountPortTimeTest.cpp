@@ -600,6 +600,40 @@ TEST(CountPortTime, CountingAPortDirectlyCarriesTheDemurrageStateIn) {
   }
 }
 
+TEST(CountPortTime, AStartAt2400BeginsWithTheNextDay) {
+  TScenario s(R"(
+    port "P" load 10000 at 10 days from 2024-03-04 24:00 to 2024-03-05 12:00
+  )");
+  s.Calculate();
+  EXPECT_EQ(s.ResultLines(0), (Lines{"03-05 12:00 - 100 720 \"Loading completed\""}));
+  EXPECT_EQ(s.Rec(0).Laytime, 720);
+}
+
+TEST(CountPortTime, PercentagesOutsideTheirRangeAreHeldWithinIt) {
+  // Validation never lets these through; unchecked data must still not count absurdly.
+  TScenario s(R"(
+    port "P" load 10000 at 10 days from 2024-03-04 08:00 to 2024-03-04 12:00
+    sof 2024-03-04 10:00 part 150
+    sof 2024-03-04 12:00 part -20
+  )");
+  s.Port(0).SoFCollection.GetItem(1).SetPct(EmptyReal);
+  s.Calculate();
+  EXPECT_EQ(s.Rec(0).TimeUsed, 120);
+}
+
+TEST(CountPortTime, AMomentOnDemurrageIsClearedWhenThePortNoLongerGetsThere) {
+  TScenario s(R"(
+    port "P" load 5000 at 5000/day dem 14400 from 2024-03-04 00:00 to 2024-03-05 12:00
+  )");
+  s.Calculate();
+  ASSERT_NE(s.Rec(0).OnDemurrageAt, 0.0);
+  s.Rec(0).PortLoadRate = 1000.0;
+  s.Calculate();
+  EXPECT_EQ(s.Rec(0).DemurrageDate, EmptyDay);
+  EXPECT_EQ(s.Rec(0).DemurrageTime, EmptyTime);
+  EXPECT_EQ(s.Rec(0).OnDemurrageAt, 0.0);
+}
+
 TEST(CountPortTime, APortOutsideThePortListIsAProgrammingError) {
   TScenario s;
   bool onDemurrage = false;
