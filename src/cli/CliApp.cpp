@@ -14,10 +14,14 @@
 #include "files/HostFiles.h"
 #include "files/TCalcFiles.h"
 #include "model/TCalculation.h"
-#include "report/FontMetrics.h"
 #include "report/ResultReport.h"
-#include "report/RtfWriter.h"
 #include "report/TextRenderer.h"
+#include "report/qt/ReportOutput.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QString>
 
 #include <algorithm>
 #include <cctype>
@@ -280,6 +284,19 @@ public:
   TCalcFiles Files;
 };
 
+/// The report draws with the fonts of Qt's GUI module, which needs an application object; a
+/// headless tool uses the offscreen platform unless the caller chose one.
+void EnsureGuiApplication() {
+  if (QCoreApplication::instance() != nullptr)
+    return;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
+  static int argc = 1;
+  static char name[] = "laytime-cli";
+  static char* argv[] = {name, nullptr};
+  static QGuiApplication application(argc, argv);
+}
+
 std::string ReadTextFile(const std::string& path) {
   THostFile file = THostFile::Open(path, TFileAccess::ReadShared);
   const std::vector<std::uint8_t> bytes = file.ReadAll();
@@ -392,27 +409,29 @@ int CommandReport(const TOptions& options, TSession& session, std::ostream& err)
     err << outcome.Finding.Message << "\n";
     return static_cast<int>(TExitCode::Finding);
   }
-  TResultReport report;
-  report.LoadHeaderFromTemplate(session.Calculation.TemplateSettings, nullptr);
-  report.PrintAllProRata = options.All;
   const int partner = options.Partner.value_or(0);
   if (partner > 0 && partner >= session.Calculation.ProRata.Count())
     throw EUsageError("--partner " + std::to_string(partner) + ": the calculation has " +
                       std::to_string(session.Calculation.ProRata.Count()) + " partner(s)");
-  report.ProRataIndex = partner;
+  EnsureGuiApplication();
+  TQtResultReport output;
+  output.Report.LoadHeaderFromTemplate(session.Calculation.TemplateSettings, nullptr);
+  output.Report.PrintAllProRata = options.All;
+  output.Report.ProRataIndex = partner;
   const TFormatContext context{IsoLocale(), session.Settings.DateFormat};
-  const TApproxFontMetrics metrics;
-  const TReportDocument document =
-      report.Build(session.Calculation, TReportRun{context, metrics, DisplayNameOf(path)});
+  const std::string displayName = DisplayNameOf(path);
+  const QString target = QString::fromStdString(*options.Output);
   switch (options.Report) {
   case TReportFormat::Text:
-    WriteTextFile(*options.Output, RenderReportText(document));
+    WriteTextFile(*options.Output,
+                  RenderReportText(output.Build(session.Calculation, context, displayName)));
     break;
   case TReportFormat::Rtf:
-    WriteTextFile(*options.Output, RenderReportRtf(document));
+    output.ExportRTFFile(session.Calculation, context, displayName, target);
     break;
   case TReportFormat::Pdf:
-    throw EUsageError("--pdf: this build has no PDF renderer; use --text or --rtf");
+    output.ExportPDF(session.Calculation, context, displayName, target);
+    break;
   case TReportFormat::None:
     break;
   }
@@ -454,6 +473,9 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     err << "laytime-cli: " << error.what() << "\n\n" << UsageText();
     return static_cast<int>(TExitCode::Usage);
   } catch (const EFileError& error) {
+    err << error.what() << "\n";
+    return static_cast<int>(TExitCode::File);
+  } catch (const EReportOutputError& error) {
     err << error.what() << "\n";
     return static_cast<int>(TExitCode::File);
   } catch (const ELaytimeError& error) {

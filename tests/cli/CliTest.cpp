@@ -196,6 +196,35 @@ TEST_F(CliTest, CalcPrintsTheAccount) {
       << run.Out;
 }
 
+TEST_F(CliTest, ReportWritesTextRtfAndPdf) {
+  const std::string file = MakeExample("tanker-prorata-tiered");
+  const std::vector<std::string> onTime{"--set", "ProRataCalculation=1"};
+  auto report = [&](std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), {"report", file});
+    arguments.insert(arguments.end(), onTime.begin(), onTime.end());
+    return Run(arguments);
+  };
+  const fs::path text = Dir / "result.txt";
+  TRun run = report({"--text", text.string(), "--partner", "1"});
+  ASSERT_EQ(run.Code, 0) << run.Err;
+  EXPECT_NE(ReadFile(text).find("Aegean Spirit"), std::string::npos);
+  EXPECT_NE(ReadFile(text).find("Nordsee Energie GmbH"), std::string::npos);
+
+  const fs::path rtf = Dir / "result.rtf";
+  run = report({"--rtf", rtf.string(), "--all"});
+  ASSERT_EQ(run.Code, 0) << run.Err;
+  EXPECT_EQ(ReadFile(rtf).substr(0, 5), "{\\rtf");
+
+  const fs::path pdf = Dir / "result.pdf";
+  run = report({"--pdf", pdf.string()});
+  ASSERT_EQ(run.Code, 0) << run.Err;
+  EXPECT_EQ(ReadFile(pdf).substr(0, 5), "%PDF-");
+
+  run = report({"--text", text.string(), "--partner", "2"});
+  EXPECT_EQ(run.Code, 2);
+  EXPECT_NE(run.Err.find("--partner 2: the calculation has 2 partner(s)"), std::string::npos);
+}
+
 TEST_F(CliTest, PartialDocumentTakesTheClearedDefaults) {
   WriteFile(Dir / "partial.json", R"({
     "format": "laytime-calculation/1",
