@@ -13,6 +13,7 @@
 #include "files/FileImage.h"
 #include "files/HostFiles.h"
 #include "files/TCalcFiles.h"
+#include "files/TTransferFiles.h"
 #include "model/TCalculation.h"
 #include "report/ResultReport.h"
 #include "report/TextRenderer.h"
@@ -200,9 +201,26 @@ public:
     if (!FQuiet)
       FErr << text << "\n";
   }
-  void ShowError(const std::string& text) override { FErr << text << "\n"; }
+  /// Kept until the operation ends: an error that ended it becomes the tool's own error
+  /// message (TakeLastError); errors the operation went on after are printed (Flush).
+  void ShowError(const std::string& text) override { FErrors.push_back(text); }
+  void Flush() {
+    for (const std::string& text : FErrors)
+      FErr << text << "\n";
+    FErrors.clear();
+  }
+  /// Prints the errors before the last and gives the last, or `fallback` when there was none.
+  std::string TakeLastError(const std::string& fallback) {
+    if (FErrors.empty())
+      return fallback;
+    std::string last = FErrors.back();
+    FErrors.pop_back();
+    Flush();
+    return last;
+  }
 
 private:
+  std::vector<std::string> FErrors;
   std::ostream& FErr;
   bool FQuiet;
 };
@@ -218,37 +236,92 @@ std::string DisplayNameOf(const std::string& path) {
   return std::filesystem::path(path).stem().string();
 }
 
+/// The answers to the questions of the file layer: --yes passes over what it may, --no and no
+/// option keep every change or loss of data away. Progress is not shown.
+class TCliDialogs final : public ITransferDialogs {
+public:
+  explicit TCliDialogs(TAnswer answer) : FYes(answer == TAnswer::Yes) {}
+  void ShowProgress(const std::string&) override {}
+  void CloseProgress() override {}
+  TAbortIgnore AskAbortIgnore(const std::string&) override {
+    return FYes ? TAbortIgnore::Ignore : TAbortIgnore::Abort;
+  }
+  bool AskYesNo(const std::string&) override { return FYes; }
+  TYesNoCancel AskYesNoCancel(const std::string&) override {
+    return FYes ? TYesNoCancel::Yes : TYesNoCancel::No;
+  }
+  TSoFImportChoice ConfirmSoFImport(const TSoFImportConfirmation& confirmation) override {
+    return FYes ? confirmation.Preselected : TSoFImportChoice::DoNotImport;
+  }
+
+private:
+  bool FYes;
+};
+
+/// The program settings of a run: the stored ones unless --defaults, then the options.
+TProgramSettings ResolveSettings(const TOptions& options) {
+  TProgramSettings settings;
+  if (!options.Defaults)
+    ReadStoredSettings(settings);
+  for (const auto& [name, value] : options.Settings)
+    ApplySetting(settings, name, value);
+  if (options.TemplateDir)
+    settings.TemplatePath = *options.TemplateDir;
+  if (options.DefaultTemplate)
+    settings.DefaultTemplateName = *options.DefaultTemplate;
+  return settings;
+}
+
 /// The one calculation of a run with its settings and file layer.
 class TSession {
 public:
   TSession(const TOptions& options, std::ostream& err)
-      : FMessages(err, options.Quiet), Calculation(Settings),
-        Files(Calculation, MakeEnvironment()) {
-    if (!options.Defaults)
-      ReadStoredSettings(Settings);
-    for (const auto& [name, value] : options.Settings)
-      ApplySetting(Settings, name, value);
-    if (options.TemplateDir)
-      Settings.TemplatePath = *options.TemplateDir;
-    if (options.DefaultTemplate)
-      Settings.DefaultTemplateName = *options.DefaultTemplate;
-  }
+      : Settings(ResolveSettings(options)), FMessages(err, options.Quiet), FDialogs(options.Answer),
+        Calculation(Settings), Files(Calculation, TFileEnvironment(FMessages, IsoLocale())),
+        Transfer(Calculation, Files,
+                 TTransferEnvironment(FMessages, FDialogs, FTemporaryFiles,
+                                      TFormatContext{IsoLocale(), Settings.DateFormat})) {}
+  TSession(const TSession&) = delete;
+  TSession& operator=(const TSession&) = delete;
+  ~TSession() { FTemporaryFiles.RemoveAll(); }
 
   /// As the app starts: the default template's settings, when one is named.
   void LoadDefaultTemplate() {
     if (!Settings.DefaultTemplateName.empty())
       Files.LoadDefaultTemplateSettings();
+    FMessages.Flush();
   }
 
   /// Reads a file into the calculation as the app's open dialogs do, by its extension, but
   /// without the editing stamps of opening, so that what is read is what the file holds.
   TFileKind Load(const std::string& path) {
+    const TFileKind kind = LoadByExtension(path);
+    FMessages.Flush();
+    return kind;
+  }
+
+  const TProgramSettings Settings;
+
+private:
+  TFileKind LoadByExtension(const std::string& path) {
     const std::string extension = UpperExtension(path);
-    if (extension == ".ZQA" || extension == ".ZQS")
-      throw EFileError("Transfer files (" + extension +
-                       ") cannot be read by this version of "
-                       "laytime-cli: " +
-                       path);
+    if (extension == ".ZQA") {
+      Calculation.Clear();
+      if (!Transfer.ImportCalculationTransfer(path))
+        throw EFileError(
+            FMessages.TakeLastError("The transfer file " + path + " was not imported"));
+      return TFileKind::Calculation;
+    }
+    if (extension == ".ZQS") {
+      Calculation.Clear();
+      TPortItem port(Calculation);
+      TDataIdentificationRecord identification;
+      if (!Transfer.ReadSoFTransfer(path, identification, port))
+        throw EFileError(
+            FMessages.TakeLastError("The transfer file " + path + " was not imported"));
+      Calculation.Ports.GetItem(0).Assign(port);
+      return TFileKind::Calculation;
+    }
     const TFileKind kind = extension == ".ZQT" ? TFileKind::Template : TFileKind::Calculation;
     THostFile file = THostFile::Open(path, TFileAccess::ReadShared);
     const std::vector<std::uint8_t> bytes = file.ReadAll();
@@ -264,24 +337,19 @@ public:
     return kind;
   }
 
-  TProgramSettings Settings;
-
-private:
   static bool IsCurrentFormat(const std::vector<std::uint8_t>& bytes) {
     return bytes.size() >= 1 + CurrentVersionId.size() && bytes[0] == CurrentVersionId.size() &&
            std::equal(CurrentVersionId.begin(), CurrentVersionId.end(), bytes.begin() + 1);
   }
 
-  TFileEnvironment MakeEnvironment() {
-    TFileEnvironment environment(FMessages, IsoLocale());
-    return environment;
-  }
-
   TCliMessages FMessages;
+  TCliDialogs FDialogs;
+  TTemporaryFiles FTemporaryFiles;
 
 public:
   TCalculation Calculation;
   TCalcFiles Files;
+  TTransferFiles Transfer;
 };
 
 /// The report draws with the fonts of Qt's GUI module, which needs an application object; a
@@ -359,8 +427,20 @@ int CommandMake(const TOptions& options, TSession& session) {
   }
   const std::string& target = *options.Output;
   const std::string extension = UpperExtension(target);
-  if (extension == ".ZQA" || extension == ".ZQS")
-    throw EUsageError("transfer files (" + extension + ") cannot be made by this version");
+  if (extension == ".ZQA" || extension == ".ZQS") {
+    if (kind != TFileKind::Calculation)
+      throw EUsageError(options.Positional[0] + ": a template cannot be written as " + extension);
+    if (extension == ".ZQS" && session.Calculation.Ports.Count() != 1)
+      throw EUsageError(options.Positional[0] +
+                        ": a .ZQS file takes the only port of a "
+                        "document, and this one has " +
+                        std::to_string(session.Calculation.Ports.Count()) + " ports");
+    if (extension == ".ZQA")
+      session.Transfer.ExportCalculationTransfer(target);
+    else
+      session.Transfer.ExportSoFTransfer(target, 0);
+    return static_cast<int>(TExitCode::Done);
+  }
   const TFileKind targetKind = extension == ".ZQT" ? TFileKind::Template : TFileKind::Calculation;
   if (kind != targetKind)
     throw EUsageError(options.Positional[0] + ": a document of kind \"" +

@@ -225,6 +225,37 @@ TEST_F(CliTest, ReportWritesTextRtfAndPdf) {
   EXPECT_NE(run.Err.find("--partner 2: the calculation has 2 partner(s)"), std::string::npos);
 }
 
+TEST_F(CliTest, TransferFilesAreMadeAndReadByTheirExtension) {
+  const std::string zqa = (Dir / "voyage.ZQA").string();
+  TRun run = Run({"make", Example("drybulk-nonreversible"), "-o", zqa});
+  ASSERT_EQ(run.Code, 0) << run.Err;
+  run = Run({"calc", zqa});
+  ASSERT_EQ(run.Code, 0) << run.Err;
+  EXPECT_NE(run.Out.find("Net balance:     -3,517.03 USD"), std::string::npos) << run.Out;
+
+  // A statement-of-facts file holds one port.
+  run = Run({"make", Example("drybulk-nonreversible"), "-o", (Dir / "port.ZQS").string()});
+  EXPECT_EQ(run.Code, 2);
+  EXPECT_NE(run.Err.find("a .ZQS file takes the only port of a document, and this one has 2 "
+                         "ports"),
+            std::string::npos);
+  WriteFile(Dir / "one-port.json", R"({"format": "laytime-calculation/1", "ports": [
+    {"PortName": "Santos", "sof": [{"UntilDate": "2024-05-08", "UntilTime": "12:00",
+      "Condition": "full_tfact", "Pct": 100, "PctDisplayString": "100.00"}]}]})");
+  const std::string zqs = (Dir / "port.ZQS").string();
+  ASSERT_EQ(Run({"make", (Dir / "one-port.json").string(), "-o", zqs}).Code, 0);
+  run = Run({"dump", zqs});
+  ASSERT_EQ(run.Code, 0) << run.Err;
+  const TJsonValue port = Member(ParseJson(run.Out), "ports").Items().at(0);
+  EXPECT_EQ(Member(port, "PortName").AsString(), "Santos");
+  EXPECT_EQ(Member(Member(port, "sof").Items().at(0), "UntilTime").AsString(), "12:00");
+
+  // A transfer file that is not one is refused, and nothing is asked of anybody.
+  WriteFile(Dir / "bad.ZQA", "garbage");
+  run = Run({"dump", (Dir / "bad.ZQA").string()});
+  EXPECT_EQ(run.Code, 3);
+}
+
 TEST_F(CliTest, PartialDocumentTakesTheClearedDefaults) {
   WriteFile(Dir / "partial.json", R"({
     "format": "laytime-calculation/1",
