@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -369,6 +370,30 @@ INSTANTIATE_TEST_SUITE_P(
         TBadArguments{
             "YesAndNo", {"calc", "a.ZQL", "--yes", "--no"}, "--yes and --no exclude each other"}),
     [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(CliTest, StoredSettingsAreReadUnlessDefaultsAreAsked) {
+  // The app's settings store of the user, as Qt keeps it on this platform.
+  const fs::path config = Dir / "config";
+  fs::create_directories(config / "Quillmark");
+  WriteFile(config / "Quillmark" / "Laytime Calculation.conf",
+            "[General]\nProRataCalculation=1\nDateFormat=9\n");
+  ASSERT_EQ(setenv("XDG_CONFIG_HOME", config.c_str(), 1), 0);
+  const std::string file = MakeExample("tanker-prorata-tiered");
+  auto firstShare = [&](std::vector<std::string> arguments) {
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(RunCli(arguments, out, err), 0) << err.str();
+    const TJsonValue document = ParseJson(out.str());
+    const TJsonValue& partner = Member(document, "proRata").Items().at(0);
+    return Member(Member(partner, "portDetails").Items().at(1), "DemurrageAmount").NumberLiteral();
+  };
+  // Stored: pro rata on time (the stored date format 9 is ignored as the app ignores it).
+  EXPECT_EQ(firstShare({"calc", file, "--json", "--quiet"}), "91200");
+  // Built-in: pro rata on cargo quantity, where a tiered port's share without quantities per
+  // port is left to the report's split of the voyage totals.
+  EXPECT_EQ(firstShare({"calc", file, "--json", "--quiet", "--defaults"}), "0");
+  unsetenv("XDG_CONFIG_HOME");
+}
 
 TEST_F(CliTest, HelpGoesToStandardOutput) {
   const TRun run = Run({"--help"});
