@@ -12,6 +12,7 @@
 #include "files/FileErrors.h"
 #include "files/FileImage.h"
 #include "files/HostFiles.h"
+#include "files/LegacyImport.h"
 #include "files/TCalcFiles.h"
 #include "files/TTransferFiles.h"
 #include "model/TCalculation.h"
@@ -269,6 +270,10 @@ TProgramSettings ResolveSettings(const TOptions& options) {
     settings.TemplatePath = *options.TemplateDir;
   if (options.DefaultTemplate)
     settings.DefaultTemplateName = *options.DefaultTemplate;
+  // The version-6 import looks for the INI file named in the file's header in the version-6
+  // program folder; --ini names a file in the folder to take.
+  if (options.Ini)
+    settings.NVR6ProgramPath = std::filesystem::path(*options.Ini).parent_path().string();
   return settings;
 }
 
@@ -277,7 +282,8 @@ class TSession {
 public:
   TSession(const TOptions& options, std::ostream& err)
       : Settings(ResolveSettings(options)), FMessages(err, options.Quiet), FDialogs(options.Answer),
-        Calculation(Settings), Files(Calculation, TFileEnvironment(FMessages, IsoLocale())),
+        FLegacyImporter(LegacyEnvironment()), Calculation(Settings),
+        Files(Calculation, FileEnvironment()),
         Transfer(Calculation, Files,
                  TTransferEnvironment(FMessages, FDialogs, FTemporaryFiles,
                                       TFormatContext{IsoLocale(), Settings.DateFormat})) {}
@@ -295,7 +301,16 @@ public:
   /// Reads a file into the calculation as the app's open dialogs do, by its extension, but
   /// without the editing stamps of opening, so that what is read is what the file holds.
   TFileKind Load(const std::string& path) {
-    const TFileKind kind = LoadByExtension(path);
+    TFileKind kind = TFileKind::Calculation;
+    try {
+      kind = LoadByExtension(path);
+    } catch (const EFileError&) {
+      throw;
+    } catch (const ELaytimeError& error) {
+      // Whatever stops the reading of a file (a damaged version-6 file, say) is a file that
+      // cannot be read.
+      throw EFileError(error.what());
+    }
     FMessages.Flush();
     return kind;
   }
@@ -337,6 +352,19 @@ private:
     return kind;
   }
 
+  TLegacyImportEnvironment LegacyEnvironment() {
+    TLegacyImportEnvironment environment(FMessages,
+                                         TFormatContext{IsoLocale(), Settings.DateFormat});
+    environment.Progress = &FDialogs;
+    return environment;
+  }
+
+  TFileEnvironment FileEnvironment() {
+    TFileEnvironment environment(FMessages, IsoLocale());
+    environment.LegacyImporter = &FLegacyImporter;
+    return environment;
+  }
+
   static bool IsCurrentFormat(const std::vector<std::uint8_t>& bytes) {
     return bytes.size() >= 1 + CurrentVersionId.size() && bytes[0] == CurrentVersionId.size() &&
            std::equal(CurrentVersionId.begin(), CurrentVersionId.end(), bytes.begin() + 1);
@@ -345,6 +373,7 @@ private:
   TCliMessages FMessages;
   TCliDialogs FDialogs;
   TTemporaryFiles FTemporaryFiles;
+  TLegacyImporter FLegacyImporter;
 
 public:
   TCalculation Calculation;

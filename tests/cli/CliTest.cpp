@@ -428,6 +428,17 @@ TEST_F(CliTest, FilesThatCannotBeReadExitThreeWithTheFileLayersMessage) {
                          " is not a valid laytime calculation file\n");
 }
 
+TEST_F(CliTest, VersionSixFilesAreRecognisedByTheirIdentifier) {
+  // Whatever its extension, a file that starts with a version-6 identifier goes to the import,
+  // whose finding on a damaged file is the tool's message.
+  WriteFile(Dir / "OLD.DAT", std::string("\x05NVR52\0\0garbage", 16));
+  const TRun run =
+      Run({"dump", (Dir / "OLD.DAT").string(), "--ini", (Dir / "NVRWIN.INI").string()});
+  EXPECT_EQ(run.Code, 3);
+  EXPECT_EQ(run.Err,
+            "The file is damaged or too short. The version 6 calculation could not be imported.\n");
+}
+
 TEST_F(CliTest, TemplateRoundTripKeepsTheSettingsBlock) {
   WriteFile(Dir / "template.json", R"({"format": "laytime-calculation/1", "kind": "template",
     "settings": {"ReportTitle": "Office terms", "DefaultPortMode": "AllAverage",
