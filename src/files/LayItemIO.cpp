@@ -99,27 +99,25 @@ TFileHeader ReadHeader(TByteReader& reader) {
 
 std::string JoinTextList(const std::vector<std::string>& lines) {
   std::string text;
-  for (const std::string& line : lines) {
-    text += line;
-    text += "\r\n";
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i > 0)
+      text += TextListLineBreak;
+    text += lines[i];
   }
   return text;
 }
 
 std::vector<std::string> SplitTextList(std::string_view text) {
   std::vector<std::string> lines;
+  if (text.empty())
+    return lines;
   std::size_t start = 0;
-  while (start < text.size()) {
-    const std::size_t end = text.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) {
-      lines.emplace_back(text.substr(start));
-      break;
-    }
-    lines.emplace_back(text.substr(start, end - start));
-    start = end + 1;
-    if (text[end] == '\r' && start < text.size() && text[start] == '\n')
-      ++start;
+  for (std::size_t found = text.find(TextListLineBreak); found != std::string_view::npos;
+       found = text.find(TextListLineBreak, start)) {
+    lines.emplace_back(text.substr(start, found - start));
+    start = found + TextListLineBreak.size();
   }
+  lines.emplace_back(text.substr(start));
   return lines;
 }
 

@@ -67,9 +67,15 @@ std::size_t WriteHeader(TByteWriter& writer, const TRecordFormat& format);
 /// Reads the header fields in order (nothing is checked here).
 TFileHeader ReadHeader(TByteReader& reader);
 
-/// A text list: the lines, each followed by CR LF.
+/// What separates the lines of a text list.
+inline constexpr std::string_view TextListLineBreak = "\r\n";
+/// A text list as files hold it: the lines with CR LF between them and none after the last,
+/// so that SplitTextList gives back exactly the lines joined, empty lines at either end
+/// included. The one list that does not survive is a single empty line, whose text is empty
+/// like that of no line.
 std::string JoinTextList(const std::vector<std::string>& lines);
-/// The lines of a text list; CR LF, LF or CR end a line, and a last line break adds no line.
+/// The lines of a text list: split at every CR LF (a bare CR or LF stays inside its line); an
+/// empty text is no line.
 std::vector<std::string> SplitTextList(std::string_view text);
 
 /// The settings block of templates (37 items). Items absent from older files keep the built-in

@@ -44,20 +44,53 @@ TEST(LayItemIOTest, ChecksumSkipsItsOwnField) {
   EXPECT_EQ(stored, crc);
 }
 
-TEST(LayItemIOTest, TextListsKeepEveryLine) {
+TEST(LayItemIOTest, TextListsAreJoinedByLineBreaksAsOlderFilesHoldThem) {
+  // A list is stored as its lines with CR LF between them and none after the last, so a list
+  // read from a file is exactly the list that was joined, empty lines at either end included.
   struct Case {
     const char* name;
     std::vector<std::string> lines;
     std::string text;
   };
-  for (const Case& c : {Case{"empty", {}, ""}, Case{"one empty line", {""}, "\r\n"},
-                        Case{"lines", {"a", "", "b"}, "a\r\n\r\nb\r\n"}}) {
+  for (const Case& c :
+       {Case{"empty", {}, ""}, Case{"one line", {"a"}, "a"},
+        Case{"lines", {"a", "", "b"}, "a\r\n\r\nb"}, Case{"empty last line", {"a", ""}, "a\r\n"},
+        Case{"empty first line", {"", "a"}, "\r\na"}, Case{"two empty lines", {"", ""}, "\r\n"},
+        Case{"bare line feed inside a line", {"a\nb", "c\rd"}, "a\nb\r\nc\rd"}}) {
     EXPECT_EQ(JoinTextList(c.lines), c.text) << c.name;
     EXPECT_EQ(SplitTextList(c.text), c.lines) << c.name;
   }
-  // Lists joined without a last line break, or with bare line feeds, read the same.
-  EXPECT_EQ(SplitTextList("a\r\nb"), (std::vector<std::string>{"a", "b"}));
-  EXPECT_EQ(SplitTextList("a\nb\n"), (std::vector<std::string>{"a", "b"}));
+  // A single empty line cannot be told from no line in the stored text; it reads as no line.
+  EXPECT_EQ(JoinTextList({""}), "");
+}
+
+TEST(LayItemIOTest, ListOfAnOlderTemplateReadsAndWritesBackUnchanged) {
+  // The laytime-commences list as an older template holds it: two lines, the second empty.
+  TTemplateSettings settings;
+  TByteWriter writer;
+  WriteSettingsBlock(writer, settings, TRecordFormat{TFileKind::Template, 25});
+  std::vector<std::uint8_t> bytes = writer.Bytes();
+  TByteReader probe(bytes);
+  ReadSettingsBlock(probe, settings, TRecordFormat{TFileKind::Template, 25});
+  ASSERT_TRUE(probe.Ok());
+  // The block ends with the three lists, the 45 remark lists (each an empty string of four
+  // bytes) and the preset count; the laytime-commences list is the second of the three.
+  const std::size_t commencesOffset = bytes.size() - 4 - 45 * 4 - 2 * 4;
+  const std::vector<std::uint8_t> oldList = {9,   0,   0,   0,   'N',  'O', 'R',
+                                             ' ', '+', '6', 'h', '\r', '\n'};
+  bytes.erase(bytes.begin() + static_cast<std::ptrdiff_t>(commencesOffset),
+              bytes.begin() + static_cast<std::ptrdiff_t>(commencesOffset) + 4);
+  bytes.insert(bytes.begin() + static_cast<std::ptrdiff_t>(commencesOffset), oldList.begin(),
+               oldList.end());
+
+  TTemplateSettings read;
+  TByteReader reader(bytes);
+  ReadSettingsBlock(reader, read, TRecordFormat{TFileKind::Template, 25});
+  ASSERT_TRUE(reader.Ok());
+  EXPECT_EQ(read.LaytimeCommencesTexts, (std::vector<std::string>{"NOR +6h", ""}));
+  TByteWriter again;
+  WriteSettingsBlock(again, read, TRecordFormat{TFileKind::Template, 25});
+  EXPECT_EQ(again.Bytes(), bytes);
 }
 
 TEST(LayItemIOTest, SettingsBlockRoundTripsEveryItem) {
