@@ -416,10 +416,11 @@ void TCalcFiles::ReplaceFile(const std::string& fileName, const std::vector<std:
   }
   try {
     if (FileExists(fileName)) {
-      // Another program holding the file open as its calculation keeps it.
-      if (IsLockedByAnotherHolder(fileName))
-        throw EInOutError(IOErrorSharingViolation);
       const std::string backup = WithExtension(fileName, ".BAK");
+      // A file another program holds open as its calculation cannot be moved to the backup
+      // name; that is found out before the old backup is deleted, which then stays.
+      if (IsLockedByAnotherHolder(fileName))
+        throw EFileError("Unable to create backup file " + backup);
       if (FileExists(backup) && RemoveFile(backup) != 0)
         throw EFileError("Unable to delete old backup file " + backup);
       if (MoveFile(fileName, backup) != 0)

@@ -315,9 +315,14 @@ TEST_F(CalcFilesTest, OpenCalculationFileIsLockedAgainstOtherWriters) {
   const std::string inUse =
       "I/O Error 32: Access denied because the file is being used by another process.";
   EXPECT_EQ(ErrorText([&] { otherFiles->OpenFile(path, TFileKind::Calculation); }), inUse);
+  // Saving over it fails where the file would become the backup; the old backup stays.
+  const std::string backup = Folder.File("Voyage.BAK");
+  WriteBytes(backup, {1, 2, 3});
   other.Voyage.VesselName = "Other";
-  EXPECT_EQ(ErrorText([&] { otherFiles->SaveFile(path, TFileKind::Calculation); }), inUse);
+  EXPECT_EQ(ErrorText([&] { otherFiles->SaveFile(path, TFileKind::Calculation); }),
+            "Unable to create backup file " + backup);
   EXPECT_EQ(ReadBytes(path), saved);
+  EXPECT_EQ(ReadBytes(backup), (std::vector<std::uint8_t>{1, 2, 3}));
 
   // Released, the file can be opened elsewhere; reading it as a template needs no lock.
   Files->CloseCalculationFile();
