@@ -1,7 +1,9 @@
 #include "files/ByteReader.h"
 
 #include "core/Windows1252.h"
+#include "files/FileErrors.h"
 
+#include <algorithm>
 #include <bit>
 #include <utility>
 
@@ -104,6 +106,10 @@ std::string TByteReader::ReadFixedShortString(std::size_t fieldSize) {
 }
 
 std::string TByteReader::ReadString(TStringEncoding encoding) {
+  if (InBlockPass_)
+    throw EFileError(encoding == TStringEncoding::Utf16LE
+                         ? "Internal error: ReadBlock mode not allowed for HandleStringIOU"
+                         : "Internal error: ReadBlock mode not allowed for HandleStringIOA");
   const std::int32_t length = ReadI32();
   if (length <= 0)
     return {};
@@ -111,6 +117,21 @@ std::string TByteReader::ReadString(TStringEncoding encoding) {
   if (!Ok())
     return {};
   return encoding == TStringEncoding::Utf16LE ? Utf16LEToUtf8(bytes) : Windows1252ToUtf8(bytes);
+}
+
+std::span<const std::uint8_t> TByteReader::ReadBlock(std::size_t maxCount) {
+  InBlockPass_ = true;
+  if (Error_)
+    return {};
+  const std::size_t count = std::min(maxCount, Remaining());
+  const std::span<const std::uint8_t> block = Data_.subspan(Position_, count);
+  Position_ += count;
+  return block;
+}
+
+void TByteReader::Seek(std::size_t position) {
+  InBlockPass_ = false;
+  Position_ = std::min(position, Data_.size());
 }
 
 void TByteReader::Skip(std::size_t count) {

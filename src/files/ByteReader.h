@@ -45,8 +45,18 @@ public:
   std::string ReadFixedShortString(std::size_t fieldSize);
   void Skip(std::size_t count);
   /// An i32 length in bytes and the text in the file's encoding, returned as UTF-8. A length of
-  /// 0 or less is the empty text; a length beyond the bytes left fails.
+  /// 0 or less is the empty text; a length beyond the bytes left fails. An odd length of a
+  /// UTF-16 text is read whole, its last byte standing for U+FFFD. Reading a text in the middle
+  /// of a pass in blocks is a mistake of the program: it throws EFileError ("Internal error:
+  /// ReadBlock mode not allowed for HandleStringIOA", or "…IOU" for UTF-16).
   std::string ReadString(TStringEncoding encoding);
+
+  /// The next bytes as they stand, at most `maxCount` of them; empty at the end. This is the
+  /// pass of the checksum over a whole file: the reader stays in it, and texts cannot be read,
+  /// until Seek.
+  std::span<const std::uint8_t> ReadBlock(std::size_t maxCount);
+  /// Moves to `position` (at most the end) to read fields from there.
+  void Seek(std::size_t position);
 
   /// Reads an i32 count of elements that take at least `minElementSize` bytes each; a negative
   /// count, or one whose elements cannot fit into the bytes left, fails and gives 0. `what` names
@@ -71,6 +81,7 @@ private:
 
   std::span<const std::uint8_t> Data_;
   std::size_t Position_;
+  bool InBlockPass_ = false;
   std::optional<TReadError> Error_;
 };
 

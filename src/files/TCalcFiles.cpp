@@ -3,6 +3,7 @@
 #include "core/DayTime.h"
 #include "core/TextUtil.h"
 #include "core/VoyageRules.h"
+#include "files/Crc32.h"
 #include "files/FileErrors.h"
 #include "files/FileImage.h"
 #include "files/SettingsHints.h"
@@ -16,6 +17,8 @@
 namespace laytime {
 
 namespace {
+
+constexpr std::size_t ChecksumBlockSize = 1024;
 
 std::string_view KindWord(TFileKind kind) {
   return kind == TFileKind::Template ? "template" : "file";
@@ -148,7 +151,13 @@ TFileHeader TCalcFiles::CheckHeader(std::span<const std::uint8_t> file, const st
   if (kind == TFileKind::Calculation)
     FFileSubVersion = header.SubVersion;
 
-  if (ChecksumOfImage(file, header.ChecksumOffset) != header.Checksum)
+  // The register as the header fields left it, then the rest of the file in blocks.
+  std::uint32_t crc = Crc32Start;
+  Crc32Update(file.data(), header.ChecksumOffset, crc);
+  for (auto block = reader.ReadBlock(ChecksumBlockSize); !block.empty();
+       block = reader.ReadBlock(ChecksumBlockSize))
+    Crc32Update(block.data(), block.size(), crc);
+  if (crc != header.Checksum)
     throw EFileError(kindWord + " CRC checksum error. " + name +
                      " is corrupt or has been damaged during a transfer");
 

@@ -2,6 +2,7 @@
 #include "files/ByteWriter.h"
 
 #include "core/ZQTypes.h"
+#include "files/FileErrors.h"
 
 #include <gtest/gtest.h>
 
@@ -134,6 +135,51 @@ TEST(ByteIOTest, FixedShortStringWithLengthBeyondItsFieldFails) {
   reader.ReadFixedShortString(4);
   ASSERT_FALSE(reader.Ok());
   EXPECT_EQ(reader.Error()->Reason, "a text length of 9 exceeds its field of 4 bytes");
+}
+
+TEST(ByteIOTest, OddLengthOfAUtf16StringIsReadWhole) {
+  // Three bytes: one code unit and a stray byte, then the next field.
+  const std::vector<std::uint8_t> bytes = {3, 0, 0, 0, 'A', 0, 'B', 7, 0};
+  TByteReader reader(bytes);
+  EXPECT_EQ(reader.ReadString(TStringEncoding::Utf16LE), "A\xEF\xBF\xBD"); // A and U+FFFD
+  EXPECT_EQ(reader.ReadI16(), 7);
+  EXPECT_TRUE(reader.Ok());
+}
+
+TEST(ByteIOTest, BlocksAreTheBytesAsTheyStandUpToTheEnd) {
+  const std::vector<std::uint8_t> bytes = {1, 2, 3, 4, 5};
+  TByteReader reader(bytes, 1);
+  const auto first = reader.ReadBlock(3);
+  EXPECT_EQ(std::vector<std::uint8_t>(first.begin(), first.end()),
+            (std::vector<std::uint8_t>{2, 3, 4}));
+  const auto last = reader.ReadBlock(3);
+  EXPECT_EQ(std::vector<std::uint8_t>(last.begin(), last.end()), (std::vector<std::uint8_t>{5}));
+  EXPECT_TRUE(reader.ReadBlock(3).empty());
+  EXPECT_TRUE(reader.Ok());
+  // Back at a field, fields can be read again.
+  reader.Seek(0);
+  EXPECT_EQ(reader.ReadU8(), 1);
+}
+
+TEST(ByteIOTest, StringsCannotBeReadInTheMiddleOfABlockPass) {
+  struct Case {
+    TStringEncoding encoding;
+    const char* expected;
+  };
+  for (const Case& c : {Case{TStringEncoding::Windows1252,
+                             "Internal error: ReadBlock mode not allowed for HandleStringIOA"},
+                        Case{TStringEncoding::Utf16LE,
+                             "Internal error: ReadBlock mode not allowed for HandleStringIOU"}}) {
+    const std::vector<std::uint8_t> bytes = {0, 0, 0, 0, 0, 0, 0, 0};
+    TByteReader reader(bytes);
+    reader.ReadBlock(4);
+    try {
+      reader.ReadString(c.encoding);
+      ADD_FAILURE() << "no error for " << c.expected;
+    } catch (const EFileError& error) {
+      EXPECT_STREQ(error.what(), c.expected);
+    }
+  }
 }
 
 } // namespace
