@@ -1,5 +1,6 @@
 #include "files/LegacyImport.h"
 
+#include "core/Calendar.h"
 #include "core/DayTime.h"
 #include "core/NumberText.h"
 #include "core/TextUtil.h"
@@ -14,7 +15,10 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
+#include <optional>
+#include <sys/stat.h>
 #include <system_error>
 #include <vector>
 
@@ -481,9 +485,29 @@ void ImportLegacyFile(TByteReader& reader, std::string_view versionId, TCalculat
   }
 }
 
+double FileMomentOf(const std::string& path) {
+  struct stat status {};
+  if (::stat(path.c_str(), &status) != 0)
+    return 0.0;
+  std::tm local{};
+  if (::localtime_r(&status.st_mtime, &local) == nullptr)
+    return 0.0;
+  const std::optional<TDayNumber> day =
+      TryEncodeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
+  if (!day)
+    return 0.0;
+  const int seconds = local.tm_hour * 3600 + local.tm_min * 60 + std::min(local.tm_sec, 59);
+  return *day + seconds / 86400.0;
+}
+
 void TLegacyImporter::ImportLegacyFile(TByteReader& reader, std::string_view versionId,
                                        TCalculation& calculation) {
   laytime::ImportLegacyFile(reader, versionId, calculation, FEnvironment, 0.0);
+}
+
+void TLegacyImporter::ImportLegacyFile(TByteReader& reader, std::string_view versionId,
+                                       const std::string& fileName, TCalculation& calculation) {
+  laytime::ImportLegacyFile(reader, versionId, calculation, FEnvironment, FileMomentOf(fileName));
 }
 
 } // namespace laytime

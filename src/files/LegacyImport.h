@@ -77,6 +77,10 @@ struct TLegacyImportEnvironment {
 void ImportLegacyFile(TByteReader& reader, std::string_view versionId, TCalculation& calculation,
                       const TLegacyImportEnvironment& environment, double fileMoment);
 
+/// The local moment of the file's last change, as days since 30 December 1899; 0 when the file
+/// cannot be asked.
+double FileMomentOf(const std::string& path);
+
 /// The legacy importer handed to the calculation files, so that opening a version-6 file
 /// imports it.
 class TLegacyImporter final : public ILegacyImporter {
@@ -84,8 +88,13 @@ public:
   explicit TLegacyImporter(TLegacyImportEnvironment environment)
       : FEnvironment(std::move(environment)) {}
 
+  /// The import as the calculation files call it, which do not pass the file's name: the
+  /// status then keeps no last-save moment.
   void ImportLegacyFile(TByteReader& reader, std::string_view versionId,
                         TCalculation& calculation) override;
+  /// The import of the file `fileName`, whose own date and time become the last-save moment.
+  void ImportLegacyFile(TByteReader& reader, std::string_view versionId,
+                        const std::string& fileName, TCalculation& calculation);
 
 private:
   TLegacyImportEnvironment FEnvironment;

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <exception>
 #include <filesystem>
+#include <fstream>
 #include <system_error>
 #include <utility>
 
@@ -250,13 +251,12 @@ std::string TTransferFiles::ReadTransferText(const std::string& fileName, TTrans
   std::string text = UnscrambleTransferText(image);
   temporary = WithExtension(fileName, TemporaryExtension(kind == TTransferKind::Calculation));
   FEnvironment.TemporaryFiles->Add(temporary);
-  try {
-    WriteWholeFile(temporary, Bytes(text));
-  } catch (const ELaytimeError&) {
-    // The text is read from memory; the copy on disk only mirrors it, so a source folder the
-    // program may not write to does not stop the import.
+  // The text is read from memory; the copy on disk only mirrors it, so it is written without
+  // flushing, and a source folder the program may not write to does not stop the import.
+  std::ofstream mirror(temporary, std::ios::binary | std::ios::trunc);
+  mirror.write(text.data(), static_cast<std::streamsize>(text.size()));
+  if (!mirror)
     temporary.clear();
-  }
   return text;
 }
 

@@ -9,83 +9,15 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <sys/time.h>
 
 namespace laytime {
 namespace {
 
+using test::TLegacyFileBuilder;
 using test::TRecordingMessages;
 using test::TTempFolder;
 using test::WriteBytes;
-
-/// A hand-made version-6 file: identifier field, header, charterer block, port records and
-/// statement-of-facts lines, each written at the offsets of its layout.
-class TLegacyFileBuilder {
-public:
-  explicit TLegacyFileBuilder(std::string versionId)
-      : FVersionId(std::move(versionId)), FLayout(LegacyLayoutOf(FVersionId)),
-        FHeader(FLayout.HeaderSize, 0), FCharterers(FLayout.ChartererSize, 0) {}
-
-  class TRecord {
-  public:
-    explicit TRecord(std::vector<std::uint8_t>& bytes) : FBytes(bytes) {}
-    TRecord& U8(std::size_t offset, std::uint8_t value) {
-      FBytes.at(offset) = value;
-      return *this;
-    }
-    TRecord& I16(std::size_t offset, std::int16_t value) { return Put(offset, &value, 2); }
-    TRecord& I32(std::size_t offset, std::int32_t value) { return Put(offset, &value, 4); }
-    TRecord& F64(std::size_t offset, double value) { return Put(offset, &value, 8); }
-    TRecord& Str(std::size_t offset, std::string_view text) {
-      FBytes.at(offset) = static_cast<std::uint8_t>(text.size());
-      return Put(offset + 1, text.data(), text.size());
-    }
-
-  private:
-    TRecord& Put(std::size_t offset, const void* data, std::size_t size) {
-      if (offset + size > FBytes.size())
-        throw std::out_of_range("field beyond the record");
-      std::memcpy(FBytes.data() + offset, data, size); // the test hosts are little-endian
-      return *this;
-    }
-    std::vector<std::uint8_t>& FBytes;
-  };
-
-  TRecord Header() { return TRecord(FHeader); }
-  TRecord Charterers() { return TRecord(FCharterers); }
-  TRecord AddPort() {
-    FPorts.emplace_back(FLayout.PortSize, 0);
-    return TRecord(FPorts.back());
-  }
-  TRecord AddLine(std::int16_t port, std::int16_t untilDay, std::int16_t untilTime, double pct,
-                  TFactCode condition, std::string_view remark) {
-    FLines.emplace_back(56, 0);
-    TRecord line(FLines.back());
-    line.I16(0, port).I16(2, untilDay).I16(4, untilTime).F64(6, pct);
-    line.U8(14, static_cast<std::uint8_t>(condition)).Str(15, remark);
-    return line;
-  }
-
-  std::vector<std::uint8_t> Bytes() const {
-    std::vector<std::uint8_t> file(8, 0);
-    file[0] = 5;
-    std::memcpy(file.data() + 1, FVersionId.data(), 5);
-    file.insert(file.end(), FHeader.begin(), FHeader.end());
-    file.insert(file.end(), FCharterers.begin(), FCharterers.end());
-    for (const auto& port : FPorts)
-      file.insert(file.end(), port.begin(), port.end());
-    for (const auto& line : FLines)
-      file.insert(file.end(), line.begin(), line.end());
-    return file;
-  }
-
-private:
-  std::string FVersionId;
-  TLegacyLayout FLayout;
-  std::vector<std::uint8_t> FHeader;
-  std::vector<std::uint8_t> FCharterers;
-  std::vector<std::vector<std::uint8_t>> FPorts;
-  std::vector<std::vector<std::uint8_t>> FLines;
-};
 
 constexpr std::int16_t March7th2024 = 45358 - 17532; // legacy day of 2024-03-07
 
@@ -492,6 +424,25 @@ TEST_F(LegacyImportTest, PortRecordsStopAtTheEndOfTheFile) {
   Import(file, "NVR66");
   EXPECT_EQ(Calc.Ports.Count(), 1);
   EXPECT_EQ(Calc.Ports.GetItem(0).PortData.PortName, "SANTOS");
+}
+
+TEST_F(LegacyImportTest, TheFilesOwnMomentBecomesTheLastSave) {
+  TLegacyFileBuilder file("NVR69");
+  file.Header().I16(129, 1);
+  FillPort(file.AddPort(), 1);
+  const std::string path = Folder.File("VOYAGE.DAT");
+  WriteBytes(path, file.Bytes());
+  const timeval noon[2] = {{1709812800, 0}, {1709812800, 0}}; // 2024-03-07 12:00 UTC
+  ASSERT_EQ(::utimes(path.c_str(), noon), 0);
+  EXPECT_EQ(FileMomentOf(path), 45358.5); // the tests run with TZ=UTC
+  EXPECT_EQ(FileMomentOf(Folder.File("missing.DAT")), 0.0);
+
+  TLegacyImporter importer(Environment);
+  const std::vector<std::uint8_t> bytes = file.Bytes();
+  TByteReader reader(bytes, 8);
+  importer.ImportLegacyFile(reader, "NVR69", path, Calc);
+  EXPECT_EQ(Calc.Status.LastSaveDate, 45358);
+  EXPECT_EQ(Calc.Status.LastSaveTime, 720);
 }
 
 // ---------------------------------------------------------------------------------------------
