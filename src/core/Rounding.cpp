@@ -1,5 +1,6 @@
 #include "core/Rounding.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace laytime {
@@ -17,6 +18,18 @@ double RoundHalfEvenReal(double value) {
   return std::fmod(below, 2.0) == 0.0 ? below : below + 1.0;
 }
 
+// Products and quotients of decimal inputs miss a whole or half number by a few units of the
+// last binary place, about 1e-16 of the value (2.3 days are 3311.9999999999995 minutes); a
+// genuine fraction of inputs with a few decimals is practically never that close to one.
+constexpr double BinaryNoise = 1e-12;
+
+// The value, or the whole or half number it lies within binary noise of.
+double WithoutBinaryNoise(double value) {
+  const double halves = RoundHalfEvenReal(value * 2.0) / 2.0;
+  const double tolerance = BinaryNoise * std::max(1.0, std::fabs(value));
+  return std::fabs(value - halves) <= tolerance ? halves : value;
+}
+
 } // namespace
 
 std::int64_t RoundHalfEven(double value) {
@@ -24,6 +37,7 @@ std::int64_t RoundHalfEven(double value) {
 }
 
 std::int64_t RoundWithMode(double value, TRoundingMode mode) {
+  value = WithoutBinaryNoise(value);
   switch (mode) {
   case TRoundingMode::Nearest:
     return RoundHalfEven(value);

@@ -13,10 +13,14 @@ enum class TRoundingMode : std::uint8_t { Nearest = 0, Down = 1, Up = 2, Truncat
 std::int64_t RoundHalfEven(double value);
 
 /// Whole number by the given mode: Nearest as RoundHalfEven, Down toward −∞, Up toward +∞,
-/// Truncate toward zero.
+/// Truncate toward zero. The value is first freed of the binary noise of decimal arithmetic:
+/// within 1e-12 of its size from a whole or half number it is taken as that number, so that
+/// 2.3 × 1440 (3311.9999999999995) gives 3312 also under Down, and 2.075 × 60
+/// (124.50000000000001) is the tie that goes to 124.
 std::int64_t RoundWithMode(double value, TRoundingMode mode);
 
-/// value rounded to `decimals` places, ties to even (value × 10^decimals rounded, then divided back).
+/// value rounded to `decimals` places, ties to even (value × 10^decimals rounded, then divided
+/// back).
 double RoundToDecimals(double value, int decimals);
 
 } // namespace laytime

@@ -90,6 +90,31 @@ TEST(LaytimeAllowanceTest, RateProductIsRoundedByTheMode) {
             2057);
 }
 
+TEST(LaytimeAllowanceTest, DecimalAllowancesAreExactUnderEveryMode) {
+  // 2.3 days and 0.7 units at 0.3 per day are whole minutes, 2.075 hours a tie; binary
+  // arithmetic misses them by a hair.
+  struct Case {
+    double quantity;
+    double rate;
+    TLoadUnits units;
+    TRoundingMode mode;
+    TDuration expected;
+  };
+  const Case cases[] = {
+      {0, 2.3, TLoadUnits::load_days, TRoundingMode::Down, 3312},
+      {0, 1.1, TLoadUnits::load_days, TRoundingMode::Up, 1584},
+      {0.7, 0.3, TLoadUnits::load_units_p_day, TRoundingMode::Down, 3360},
+      {1.1, 1.1, TLoadUnits::load_units_p_hour, TRoundingMode::Down, 60},
+      {0, 2.075, TLoadUnits::load_hours, TRoundingMode::Nearest, 124},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(LaytimeMinutes(c.quantity, c.rate, c.units, EmptyDay, EmptyTime, false,
+                             DefaultLoadDaysLimit, c.mode),
+              c.expected)
+        << c.quantity << " at " << c.rate << " mode " << static_cast<int>(c.mode);
+  }
+}
+
 TEST(LaytimeAllowanceTest, UndefinedUnitIsARangeError) {
   for (int unit : {5, 255}) {
     try {

@@ -22,11 +22,38 @@ TEST(RoundingTest, ModesRoundInTheirDirection) {
     TRoundingMode mode;
     std::int64_t expected;
   };
-  for (const Case& c : {Case{33.5, TRoundingMode::Nearest, 34}, Case{32.5, TRoundingMode::Nearest, 32},
-                        Case{33.9, TRoundingMode::Down, 33}, Case{-33.1, TRoundingMode::Down, -34},
-                        Case{33.1, TRoundingMode::Up, 34}, Case{-33.9, TRoundingMode::Up, -33},
-                        Case{-33.9, TRoundingMode::Truncate, -33}, Case{33.9, TRoundingMode::Truncate, 33}}) {
+  for (const Case& c :
+       {Case{33.5, TRoundingMode::Nearest, 34}, Case{32.5, TRoundingMode::Nearest, 32},
+        Case{33.9, TRoundingMode::Down, 33}, Case{-33.1, TRoundingMode::Down, -34},
+        Case{33.1, TRoundingMode::Up, 34}, Case{-33.9, TRoundingMode::Up, -33},
+        Case{-33.9, TRoundingMode::Truncate, -33}, Case{33.9, TRoundingMode::Truncate, 33}}) {
     EXPECT_EQ(RoundWithMode(c.value, c.mode), c.expected) << c.value;
+  }
+}
+
+TEST(RoundingTest, ModesIgnoreTheBinaryNoiseOfDecimalArithmetic) {
+  // Whole or half numbers computed from decimal inputs come out a hair off in binary, which must
+  // neither cost nor gain a whole unit nor move a tie; genuine fractions keep their rounding.
+  struct Case {
+    const char* name;
+    double value;
+    TRoundingMode mode;
+    std::int64_t expected;
+  };
+  for (const Case& c : {
+           Case{"2.3 days", 2.3 * 1440, TRoundingMode::Down, 3312},
+           Case{"2.3 days", 2.3 * 1440, TRoundingMode::Truncate, 3312},
+           Case{"1.1 days", 1.1 * 1440, TRoundingMode::Up, 1584},
+           Case{"0.7 per 0.3 a day", 0.7 * 1440 / 0.3, TRoundingMode::Down, 3360},
+           Case{"2.075 hours", 2.075 * 60, TRoundingMode::Nearest, 124},
+           Case{"1.025 hours", 1.025 * 60, TRoundingMode::Nearest, 62},
+           Case{"750 at 2.2 %", 750 * 2.2 / 100, TRoundingMode::Nearest, 16},
+           Case{"a third", 100.0 / 3, TRoundingMode::Up, 34},
+           Case{"just below a whole", 3311.999, TRoundingMode::Down, 3311},
+           Case{"just above a tie", 124.5001, TRoundingMode::Nearest, 125},
+           Case{"negative", -2.3 * 1440, TRoundingMode::Up, -3312},
+       }) {
+    EXPECT_EQ(RoundWithMode(c.value, c.mode), c.expected) << c.name;
   }
 }
 
