@@ -64,6 +64,13 @@ double BoundedPct(double pct) {
   return std::min(pct, 100.0);
 }
 
+// Minutes to the nearest whole minute, ties to even. The rounding ignores binary noise: 750
+// minutes at 2.2 % are the tie 16.5, which counts 16, although the product comes out a hair
+// above it.
+std::int64_t NearestMinute(double minutes) {
+  return RoundWithMode(minutes, TRoundingMode::Nearest);
+}
+
 // The minutes a period counts: elapsed × percentage / 100, to the nearest minute, ties to even.
 std::int64_t CountedMinutes(std::int64_t elapsed, double pct) {
   const double bounded = BoundedPct(pct);
@@ -72,7 +79,7 @@ std::int64_t CountedMinutes(std::int64_t elapsed, double pct) {
     return elapsed;
   if (bounded == 0.0)
     return 0;
-  return RoundHalfEven(static_cast<double>(elapsed) * bounded / 100.0);
+  return NearestMinute(static_cast<double>(elapsed) * bounded / 100.0);
 }
 
 bool IsOneOf(TFactCode code, std::initializer_list<TFactCode> codes) {
@@ -574,7 +581,7 @@ void TPortCounter::StoreRemark(TSoFLine& line, std::string_view text) {
 void TPortCounter::CutAfter(TPeriod& period, std::int64_t minutesToCount) {
   const double pct = BoundedPct(period.Pct);
   assert(pct > 0.0 && "only a period that counts more than is left is cut");
-  const std::int64_t length = RoundHalfEven(static_cast<double>(minutesToCount) * 100.0 / pct);
+  const std::int64_t length = NearestMinute(static_cast<double>(minutesToCount) * 100.0 / pct);
   period.End = period.Begin + std::clamp<std::int64_t>(length, 0, period.Elapsed());
 }
 

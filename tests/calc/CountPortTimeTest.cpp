@@ -357,6 +357,28 @@ TEST(CountPortTime, LaytimeRunningOutInAHalfPeriodCutsItWhereTheAllowanceEnds) {
   EXPECT_EQ(s.Rec(0).TimeUsed, 210);
 }
 
+TEST(CountPortTime, TiesGoToTheEvenMinuteDespiteBinaryNoise) {
+  // 750 minutes at 2.2 % are 16.5 minutes, which count 16; in binary the product comes out a
+  // hair above the tie.
+  TScenario partial(R"(
+    port "P" load 10000 at 10 days from 2024-03-04 00:00 to 2024-03-04 12:30
+    sof 2024-03-04 12:30 part 2.2
+  )");
+  partial.Calculate();
+  EXPECT_EQ(partial.ResultLines(0), (Lines{"03-04 12:30 part 2.2 16 \"Loading completed\""}));
+  EXPECT_EQ(partial.Rec(0).TimeUsed, 16);
+
+  // 7 minutes left at 11.2 % last 62.5 minutes: the period is cut after 62, not 63.
+  TScenario expiry(R"(
+    port "P" load 10000 add 0 00:07 dem 14400 from 2024-03-04 00:00 to 2024-03-04 04:00
+    sof 2024-03-04 04:00 part 11.2
+  )");
+  expiry.Calculate();
+  EXPECT_EQ(expiry.Rec(0).DemurrageTime, TimeOf("01:02"));
+  EXPECT_EQ(expiry.ResultLines(0).front(), "03-04 01:02 part 11.2 7");
+  EXPECT_EQ(expiry.Rec(0).TimeUsed, 185);
+}
+
 TEST(CountPortTime, LinesUpToTheLaytimeStartAreListedBeforeTheStartCaption) {
   const char* lines = R"(
     sof 2024-03-04 06:00 ntc "arrived"
