@@ -7,6 +7,7 @@
 #include "model/TCalculation.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 
@@ -14,13 +15,25 @@ namespace laytime {
 
 namespace {
 
-// A share of minutes by a directed rounding mode. The decimals beyond the sixth are binary
-// noise (100 × 0.3 / 1 is a hair above 30), which Up must not turn into a whole extra minute.
+// A share of minutes rounded by the pro-rata mode (which ignores binary noise, so that an
+// exact share stays exact), held within the 32-bit range of a duration.
 TDuration RoundShare(double minutes, TRoundingMode mode) {
   constexpr double Largest = std::numeric_limits<TDuration>::max();
-  const double snapped = RoundToDecimals(std::clamp(minutes, -Largest, Largest), 6);
-  return static_cast<TDuration>(std::clamp<std::int64_t>(RoundWithMode(snapped, mode), EmptyInt + 1,
+  const double bounded = std::clamp(minutes, -Largest, Largest);
+  return static_cast<TDuration>(std::clamp<std::int64_t>(RoundWithMode(bounded, mode), EmptyInt + 1,
                                                          std::numeric_limits<TDuration>::max()));
+}
+
+// An amount rounded once to cents, ties to even, the tie judged without binary noise. Taking
+// it to four decimals first, as the money type does, could turn 1286.86501 into the tie
+// 1286.8650 and lose the cent. Amounts too large for a double to hold their cents are left to
+// the money type, which refuses those beyond its range.
+Currency RoundedToCents(double amount) {
+  constexpr double LargestInCents = 1.0e13;
+  if (!(std::fabs(amount) < LargestInCents))
+    return Currency(amount).RoundToCents();
+  constexpr std::int64_t RawPerCent = Currency::Scale / 100;
+  return Currency::FromRaw(RoundWithMode(amount * 100.0, TRoundingMode::Nearest) * RawPerCent);
 }
 
 std::int32_t ClampToInt32(std::int64_t value) {
@@ -119,8 +132,8 @@ void TCalcTankers::LoadFromPortOnTime(TCalculation& calculation, std::int32_t po
               .RoundToCents();
   } else {
     // The port's rate is read as an amount per day, without the per-cargo-unit reading.
-    demurrage = Currency(EmptyToZero(data.PortDemurrageRate) / MinutesPerDay * minutesOnDemurrage)
-                    .RoundToCents();
+    demurrage =
+        RoundedToCents(EmptyToZero(data.PortDemurrageRate) / MinutesPerDay * minutesOnDemurrage);
   }
   detail.SetDemurrageAmount(demurrage);
   detail.SetDespatchAmount(Currency());

@@ -10,6 +10,7 @@
 namespace laytime {
 namespace {
 
+using scenario::TimeOf;
 using scenario::TScenario;
 
 TProRataPortCalculation& Detail(TScenario& s, int partner, int port) {
@@ -138,6 +139,40 @@ TEST(TCalcTankers, ExactSharesStayExactUnderDirectedRounding) {
   EXPECT_EQ(TCalcTankers::CalculateTimeAllowedForTankersBeforeMinimum(0.1, 0.1 + 0.2, terms,
                                                                       TRoundingMode::Down),
             200);
+}
+
+TEST(TCalcTankers, AllowanceInDecimalDaysIsExactUnderDirectedRounding) {
+  // 2.3 days are 3312 minutes, of which half is 1656; binary arithmetic makes the days
+  // 3311.9999999999995 minutes, which Down must not turn into 3311.
+  TTankerAllowanceTerms terms;
+  terms.LoadRate = 2.3;
+  terms.LoadUnits = TLoadUnits::load_days;
+  for (const TRoundingMode mode :
+       {TRoundingMode::Nearest, TRoundingMode::Down, TRoundingMode::Up, TRoundingMode::Truncate})
+    EXPECT_EQ(TCalcTankers::CalculateTimeAllowedForTankersBeforeMinimum(1000, 2000, terms, mode),
+              1656)
+        << static_cast<int>(mode);
+}
+
+TEST(TCalcTankers, DemurrageIsRoundedOnceToCents) {
+  // 79 minutes at 23456.78 per day are 1286.86501 and round to 1286.87; taken to four decimals
+  // first they would make a tie (1286.8650) and lose the cent.
+  TScenario s(R"(
+    port "P" load at 1 hours dem 23456.78 from 2024-03-04 00:00 to 2024-03-04 02:19
+    partner "One" 100
+  )");
+  s.Settings.ProRataCalculation = TProRataCalcMethod::prcOnTimeForTankers;
+  s.Calculate();
+  ASSERT_EQ(Detail(s, 0, 0).MinutesOnDemurrage(), 79);
+  EXPECT_EQ(Detail(s, 0, 0).DemurrageAmount(), Currency(1286.87));
+
+  // 315 minutes at 18500 per day are exactly 4046.875, a tie that goes to the even cent,
+  // although binary arithmetic puts the product a hair below it.
+  s.Rec(0).LayTimeOpCompleted.Time = TimeOf("06:15");
+  s.Rec(0).PortDemurrageRate = 18500.0;
+  s.Calculate();
+  ASSERT_EQ(Detail(s, 0, 0).MinutesOnDemurrage(), 315);
+  EXPECT_EQ(Detail(s, 0, 0).DemurrageAmount(), Currency(4046.88));
 }
 
 TEST(TCalcTankers, RateDependentAllowanceIsTheShareOfThePortsTimeAllowed) {
