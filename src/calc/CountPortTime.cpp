@@ -155,6 +155,7 @@ private:
   bool QualifiesForMerge(double pct, TFactCode condition) const;
   std::int64_t CountedBeforeCompletion(const TPeriod& period) const;
   std::string_view CompletionRemark() const;
+  static std::string BuildCompletionRemark(const TPortRec& port);
   TCountLine SoFLine(int index) const;
   TCountLine FillerToCompletion() const;
   static TCountLine EndlessLine();
@@ -177,6 +178,7 @@ private:
   const TCalcDespatch FDespatchMode;
   bool& FOnDemurrage;
   TCalcNotices& FNotices;
+  const std::string FBuiltCompletionRemark;
 
   bool FHasShex = false;
   int FShexStartDay = 0;
@@ -221,7 +223,8 @@ TPortCounter::TPortCounter(TCalculation& calculation, int portIndex, TGroupPosit
       FSuppressShexMsg(calculation.ProgramSettings().SuppressShexMsg),
       FIsCQD(calculation.Ports.CalculateCQD(portIndex)),
       FIsLastOfGroup(position == TGroupPosition::LastOfGroup), FDespatchMode(despatchMode),
-      FOnDemurrage(onDemurrage), FNotices(notices), FTimeAllowed(allowance),
+      FOnDemurrage(onDemurrage), FNotices(notices),
+      FBuiltCompletionRemark(BuildCompletionRemark(FRec)), FTimeAllowed(allowance),
       FTimeRemaining(allowance) {
   FHasShex = FRec.ShexStartDay >= 0 && FRec.ShexEndDay >= 0 && FRec.ShexStartTime != EmptyTime &&
              FRec.ShexEndTime != EmptyTime;
@@ -544,11 +547,18 @@ std::int64_t TPortCounter::CountedBeforeCompletion(const TPeriod& period) const 
 std::string_view TPortCounter::CompletionRemark() const {
   if (!FSettings.OpCompletedText.empty())
     return FSettings.OpCompletedText;
-  if (FRec.OpLoading)
-    return "Loading completed";
-  if (FRec.OpDischarging)
-    return "Discharging completed";
-  return "Operation completed";
+  return FBuiltCompletionRemark;
+}
+
+// The completion remark when the template has none: the port's operation followed by
+// " completed" (Loading completed).
+std::string TPortCounter::BuildCompletionRemark(const TPortRec& port) {
+  std::string_view operation = "Operation";
+  if (port.OpLoading)
+    operation = "Loading";
+  else if (port.OpDischarging)
+    operation = "Discharging";
+  return std::string(operation) + " completed";
 }
 
 TCountLine TPortCounter::SoFLine(int index) const {

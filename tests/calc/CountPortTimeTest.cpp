@@ -80,6 +80,27 @@ TEST(CountPortTime, CompletionAtMidnightIsTheEndOfTheDayBeforeAndStaysRewritten)
   EXPECT_EQ(s.Rec(0).CalcEndTime, 1440);
 }
 
+TEST(CountPortTime, CompletionRemarkNamesTheOperationUnlessTheTemplateGivesOne) {
+  const struct {
+    const char* Operation;
+    const char* Template;
+    const char* Expected;
+  } cases[] = {
+      {"load", "", "03-04 12:00 - 100 720 \"Loading completed\""},
+      {"disch", "", "03-04 12:00 - 100 720 \"Discharging completed\""},
+      {"both", "", "03-04 12:00 - 100 720 \"Loading completed\""},
+      {"", "", "03-04 12:00 - 100 720 \"Operation completed\""},
+      {"disch", "Hoses off", "03-04 12:00 - 100 720 \"Hoses off\""},
+  };
+  for (const auto& c : cases) {
+    TScenario s(std::string("port \"P\" ") + c.Operation +
+                " 10000 at 10 days from 2024-03-04 00:00 to 2024-03-04 12:00");
+    s.Calc.TemplateSettings.OpCompletedText = c.Template;
+    s.Calculate();
+    EXPECT_EQ(s.ResultLines(0), Lines{c.Expected}) << c.Operation << " " << c.Template;
+  }
+}
+
 TEST(CountPortTime, CompletionBeforeTheStartCountsNothingUnderWorkingTimeSaved) {
   TScenario s(R"(
     port "P" load 5000 at 5000/day dem 14400 des 7200 from 2024-03-05 08:00 to 2024-03-05 06:00
