@@ -103,9 +103,9 @@ struct TTemplateSettings {
   std::string VoyInfo2Caption = "From/To";
   std::string VoyInfo3Caption = "Details";
   std::string LogoFileName; ///< empty: the built-in logo
-  std::string ReportTitle = "Laytime Calculation";
+  std::string ReportTitle = "Navarune: Laytime Calculation";
   std::string ReportTitleFontName = "Arial";
-  std::uint8_t ReportTitleFontStyle = 1; ///< bit 0 bold, 1 italic, 2 underline, 3 strike-out
+  std::uint8_t ReportTitleFontStyle = 3; ///< bit 0 bold, 1 italic, 2 underline, 3 strike-out
   std::int32_t LogoScale = 1;            ///< the logo is shown at its size divided by this
   std::uint8_t ReportTitlePosition = 0;  ///< 0 centred, 2 at the left
   std::int32_t LaytimeLimitDays = 365;
