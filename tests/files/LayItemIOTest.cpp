@@ -165,6 +165,34 @@ TEST(LayItemIOTest, ShexPresetIsA264ByteImage) {
   EXPECT_EQ(with.Bytes()[start + 9], 'W');
 }
 
+TEST(LayItemIOTest, ShexPresetImageFieldByField) {
+  TTemplateSettings settings;
+  settings.ShexPresets = {TShexRec{5, 1020, 8, 480, "Fri-Mon"}, TShexRec{}};
+  TByteWriter writer;
+  WriteSettingsBlock(writer, settings, TRecordFormat{TFileKind::Template, 32});
+  const std::vector<std::uint8_t>& bytes = writer.Bytes();
+  const std::size_t count = bytes.size() - 2 * ShexPresetImageSize - 4;
+  EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin() + count, bytes.begin() + count + 4),
+            (std::vector<std::uint8_t>{2, 0, 0, 0}));
+
+  std::vector<std::uint8_t> first(ShexPresetImageSize, 0);
+  const std::vector<std::uint8_t> head = {5, 0,   0xFC, 0x03, 8,   0,   0xE0, 0x01,
+                                          7, 'F', 'r',  'i',  '-', 'M', 'o',  'n'};
+  std::copy(head.begin(), head.end(), first.begin());
+  std::vector<std::uint8_t> second(ShexPresetImageSize, 0);
+  const std::vector<std::uint8_t> empty = {0x01, 0x80, 0x01, 0x80, 0x01, 0x80, 0x01, 0x80, 0};
+  std::copy(empty.begin(), empty.end(), second.begin());
+  const auto at = bytes.begin() + static_cast<std::ptrdiff_t>(count + 4);
+  EXPECT_EQ(std::vector<std::uint8_t>(at, at + ShexPresetImageSize), first);
+  EXPECT_EQ(std::vector<std::uint8_t>(at + ShexPresetImageSize, bytes.end()), second);
+
+  TTemplateSettings read;
+  TByteReader reader(bytes);
+  ReadSettingsBlock(reader, read, TRecordFormat{TFileKind::Template, 32});
+  ASSERT_TRUE(reader.Ok());
+  EXPECT_EQ(read.ShexPresets, settings.ShexPresets);
+}
+
 TEST(LayItemIOTest, HostilePresetCountFailsBeforeAllocating) {
   TByteWriter writer;
   WriteSettingsBlock(writer, TTemplateSettings{}, TRecordFormat{TFileKind::Template, 32});
@@ -326,6 +354,40 @@ TEST(LayItemIOTest, StatementOfFactsLineIsA536ByteImageWithAFullStop) {
     EXPECT_EQ(read.Condition(), TFactCode::part_tfact) << c.name;
     EXPECT_EQ(read.Remark(), "Rain") << c.name;
   }
+}
+
+TEST(LayItemIOTest, StatementOfFactsImageFieldByField) {
+  const TSoFRec line{0x01020304, -2, TFactCode::PartDetention_Tfact, 1.0, "7.5", "ab", -1};
+  TByteWriter writer;
+  WriteSoFLine(writer, line, ".");
+  std::vector<std::uint8_t> expected(SoFLineImageSize, 0);
+  const std::vector<std::uint8_t> head = {4, 3, 2, 1, 0xFE, 0xFF, 44,   0,
+                                          0, 0, 0, 0, 0,    0,    0xF0, 0x3F};
+  std::copy(head.begin(), head.end(), expected.begin());
+  expected[16] = 3;
+  expected[17] = '7';
+  expected[18] = '.';
+  expected[19] = '5';
+  expected[272] = 2;
+  expected[273] = 'a';
+  expected[274] = 'b';
+  for (std::size_t i = 528; i < 532; ++i)
+    expected[i] = 0xFF;
+  EXPECT_EQ(writer.Bytes(), expected);
+
+  // The unused bytes are ignored on reading whatever they hold.
+  std::vector<std::uint8_t> dirty = expected;
+  dirty[7] = 0xAA;
+  dirty[20] = 'x';
+  dirty[300] = 'y';
+  dirty[533] = 0x55;
+  TCalculation calc{TProgramSettings{}};
+  TSoFLine& read = calc.Ports.GetItem(0).SoFCollection.Add();
+  TByteReader reader(dirty);
+  ReadSoFLine(reader, read, ".");
+  ASSERT_TRUE(reader.Ok());
+  EXPECT_EQ(reader.Remaining(), 0u);
+  EXPECT_EQ(read.SoFRec(), line);
 }
 
 TEST(LayItemIOTest, TieredRatesAreReplacedAndRepaired) {
