@@ -96,6 +96,10 @@ TShexItem* TSHexCollection::ActiveItem() {
 }
 
 bool ShexPresetMatches(const TShexRec& preset, const TPortRec& port) {
+  // A preset without its weekdays (a row not filled in yet) describes no period, not the
+  // absence of one.
+  if (preset.FromDay < 0 || preset.UntilDay < 0)
+    return false;
   return ShexWeekday(preset.FromDay) == ShexWeekday(port.ShexStartDay) &&
          ShexWeekday(preset.UntilDay) == ShexWeekday(port.ShexEndDay) &&
          preset.FromTime == port.ShexStartTime && preset.UntilTime == port.ShexEndTime;

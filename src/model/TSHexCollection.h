@@ -41,6 +41,7 @@ public:
 
   /// The position of the first preset whose from weekday, until weekday and both times equal the
   /// port's SHEX start day, end day (taken mod 7), start time and end time; −1 when none does.
+  /// A preset without both weekdays matches no port.
   int FindPresetFor(const TPortRec& port) const;
 
   /// The active preset, or nullptr when ActiveIndex is −1 or outside the list.
@@ -63,7 +64,8 @@ private:
   std::vector<std::unique_ptr<TShexItem>> FItems;
 };
 
-/// Whether `preset` is the period of the port's SHEX fields (weekdays compared 0..6, −1 for none).
+/// Whether `preset` is the period of the port's SHEX fields (weekdays compared 0..6). A preset
+/// whose from or until day is not set is the period of no port.
 bool ShexPresetMatches(const TShexRec& preset, const TPortRec& port);
 
 /// The position of the first preset of a settings list that matches the port; −1 when none does.

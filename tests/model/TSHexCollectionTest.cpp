@@ -162,6 +162,23 @@ TEST_F(ShexPresetMatching, TypedFieldsFindTheirPreset) {
   EXPECT_EQ(TSHexCollection().FindPresetFor(Port), -1);
 }
 
+TEST_F(ShexPresetMatching, PresetWithoutItsDaysMatchesNoPort) {
+  // A row of the preset list not filled in yet, and one with only its times.
+  TShexRec onlyTimes;
+  onlyTimes.FromTime = 0;
+  onlyTimes.UntilTime = 480;
+  const std::vector<TShexRec> presets = {TShexRec{}, onlyTimes, Presets.ToRecs()[1]};
+  TPortRec withoutShex;
+  EXPECT_EQ(FindShexPreset(presets, withoutShex), -1);
+  TPortRec timesOnly;
+  timesOnly.ShexStartTime = 0;
+  timesOnly.ShexEndTime = 480;
+  EXPECT_EQ(FindShexPreset(presets, timesOnly), -1);
+  EXPECT_EQ(FindShexPreset(presets, Port), 2);
+  Presets.Insert(0);
+  EXPECT_EQ(Presets.FindPresetFor(withoutShex), -1);
+}
+
 TEST_F(ShexPresetMatching, PortTakesAndFindsThePreset) {
   TProgramSettings settings;
   TCalculation calc(settings);
