@@ -406,6 +406,11 @@ void FillVoyage(const TLegacyHeader& h, const TPortFacts& facts, const TLegacyIn
   v.Remarks.clear();
 }
 
+void ShowProgress(IProgressDisplay* display, const std::string& text) {
+  if (display != nullptr)
+    display->ShowProgress(text);
+}
+
 /// Shows a progress text for as long as the object lives.
 class TProgressScope {
 public:
@@ -454,12 +459,11 @@ void ImportLegacyFile(TByteReader& reader, std::string_view versionId, TCalculat
     if (layout.ChartererSize > 0)
       ReadCharterers(reader, layout, calculation);
 
-    TLegacyIniSettings ini;
-    {
-      TProgressScope configuration(environment.Progress, "Loading configuration");
-      ini = ReadLegacyIni(LegacyIniPath(header, calculation, environment),
-                          calculation.TemplateSettings, *environment.Messages, environment.Format);
-    }
+    ShowProgress(environment.Progress, "Loading configuration");
+    const TLegacyIniSettings ini =
+        ReadLegacyIni(LegacyIniPath(header, calculation, environment), calculation.TemplateSettings,
+                      *environment.Messages, environment.Format);
+    ShowProgress(environment.Progress, "Loading calculation");
 
     TPortFacts facts;
     for (int i = 0; i < header.PortCount && reader.Remaining() > 0; ++i)

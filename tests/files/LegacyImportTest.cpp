@@ -250,7 +250,8 @@ TEST_F(LegacyImportTest, ImportsAnNVR69FileWithItsIni) {
       TShexRec{6, 0, EmptyTime, EmptyTime, "Saturday"}};
   EXPECT_EQ(s.ShexPresets, presets);
   EXPECT_EQ(Dialogs.Log, (std::vector<std::string>{"progress: Loading calculation",
-                                                   "progress: Loading configuration"}));
+                                                   "progress: Loading configuration",
+                                                   "progress: Loading calculation"}));
 }
 
 TEST_F(LegacyImportTest, ReadsTheIniSettingsOfVersion6) {
