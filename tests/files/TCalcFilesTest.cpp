@@ -349,6 +349,23 @@ std::vector<std::uint8_t> Flipped(std::vector<std::uint8_t> bytes, std::size_t o
   return bytes;
 }
 
+TEST_F(CalcFilesTest, FileWithoutPortsOpensWithOneEmptyPort) {
+  // A template without ports leaves no default entries, so new ports start without entries;
+  // either kind of file still gives the calculation the port it always has.
+  Calc.DefaultInfoEntries.Add().FDateTimeInfoRec.Text = "Left over";
+  for (const TFileKind kind : {TFileKind::Template, TFileKind::Calculation}) {
+    TCalculation source{Settings};
+    source.Ports.Clear();
+    const std::string path = Folder.File(kind == TFileKind::Template ? "Bare.ZQT" : "Bare.ZQL");
+    WriteBytes(path, Image(source, kind, 32));
+    Files->OpenFile(path, kind);
+    ASSERT_EQ(Calc.Ports.Count(), 1);
+    EXPECT_TRUE(Calc.Ports.IsEmptyRec(0));
+    EXPECT_EQ(Calc.DefaultInfoEntries.Count(), 0);
+    EXPECT_EQ(Calc.Ports.GetItem(0).PortInfoCollection.Count(), 0);
+  }
+}
+
 TEST_F(CalcFilesTest, EveryLoadCheckGivesItsMessageAndResetsTheCalculation) {
   const TFileKind calc = TFileKind::Calculation;
   const TFileKind templ = TFileKind::Template;
