@@ -327,7 +327,7 @@ TEST_F(LegacyImportTest, AnNVR52FileHasNoChartererBlockAndOldPorts) {
   EXPECT_EQ(v.CommissionPctAllPorts, EmptyReal);
   EXPECT_EQ(std::tie(p.ShexStartDay, p.ShexEndDay, p.ShexStartTime, p.ShexEndTime),
             std::make_tuple(-1, -1, EmptyTime, EmptyTime));
-  EXPECT_EQ(p.ShexOption, 0); // "None/SHINC", the only preset without an INI file
+  EXPECT_EQ(p.ShexOption, -1); // "None/SHINC" has no days and describes no period
   EXPECT_EQ(p.CargoUnits, "");
   EXPECT_EQ(p.LayTimeCountFrom.Text, "");
   EXPECT_EQ(Calc.TemplateSettings.ShexPresets.size(), 1u);
