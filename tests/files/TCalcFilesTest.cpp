@@ -493,6 +493,36 @@ TEST_F(CalcFilesTest, StructureErrorTellsWhereAndWhy) {
   }
 }
 
+TEST_F(CalcFilesTest, DamagedRecordsUnderAValidChecksumFailCleanly) {
+  // Every byte of the body of both kinds of file set to values that make counts and lengths
+  // hostile, and the file cut at every byte, each sealed again: the load either succeeds or
+  // ends with a file error, and leaves a usable calculation.
+  TCalculation source{Settings};
+  FillCalculation(source);
+  source.TemplateSettings.InfoEntryTexts = {"Arrived", "Berthed"};
+  source.TemplateSettings.ShexPresets = {TShexRec{5, 1020, 8, 480, "Weekend"}};
+  for (const TFileKind kind : {TFileKind::Calculation, TFileKind::Template}) {
+    const std::vector<std::uint8_t> image = Image(source, kind, 32);
+    for (std::size_t offset = BodyOffset; offset < image.size(); ++offset) {
+      for (const std::uint8_t value : {std::uint8_t{0x7F}, std::uint8_t{0xFF}}) {
+        std::vector<std::uint8_t> bytes = image;
+        bytes[offset] = value;
+        Reseal(bytes);
+        try {
+          Files->LoadFile(bytes, "damaged", kind, TFileScope::Everything);
+        } catch (const EFileError&) {
+        }
+        ASSERT_GE(Calc.Ports.Count(), 1) << offset;
+      }
+      std::vector<std::uint8_t> cut(image.begin(),
+                                    image.begin() + static_cast<std::ptrdiff_t>(offset));
+      Reseal(cut);
+      EXPECT_THROW(Files->LoadFile(cut, "cut", kind, TFileScope::Everything), EFileError) << offset;
+      ASSERT_EQ(Calc.Ports.Count(), 1) << offset;
+    }
+  }
+}
+
 TEST_F(CalcFilesTest, VersionSixFileIsRecognisedButNotImportedYet) {
   const std::string path = Folder.File("OLD.DAT");
   WriteBytes(path, {5, 'N', 'V', 'R', '5', '7', 0, 0, 1, 2, 3});
