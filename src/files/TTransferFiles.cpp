@@ -113,6 +113,17 @@ std::string ComparableVesselName(std::string_view name) {
   return result;
 }
 
+std::string ProposedSoFFileName(std::string_view vesselName, std::string_view portName) {
+  std::string name;
+  for (const char c : std::string(vesselName) + "-" + std::string(portName)) {
+    const bool kept = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+                      c == ' ' || c == '-';
+    if (kept)
+      name += c;
+  }
+  return name.size() < 4 ? std::string() : name;
+}
+
 int SoFInsertPosition(const TCalculation& calculation, const TPortItem& incoming) {
   const TDateTimeInfoRec& from = incoming.PortData.LayTimeCountFrom;
   const TMinuteStamp start = DayTimeToMinutes(from.Date, from.Time);

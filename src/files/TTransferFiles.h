@@ -121,6 +121,11 @@ private:
 /// digits only, without a leading "MV" (MV Nordic Star and NORDIC STAR both give NORDICSTAR).
 std::string ComparableVesselName(std::string_view name);
 
+/// The file name the export of a port's statement of facts proposes: vessel name, "-" and port
+/// name with every character other than the letters A–Z and a–z, digits, blanks and "-"
+/// removed; empty when fewer than 4 characters remain.
+std::string ProposedSoFFileName(std::string_view vesselName, std::string_view portName);
+
 /// The imported port's position: the number of ports whose laytime counting begins earlier.
 int SoFInsertPosition(const TCalculation& calculation, const TPortItem& incoming);
 

@@ -625,6 +625,13 @@ TEST_F(SoFTransferTest, ADamagedSoFFileAsksWithItsOwnWarning) {
   EXPECT_EQ(Receiver.Calc.Ports.Count(), 2);
 }
 
+TEST(VesselNameTest, ProposesASoFFileNameOfVesselAndPort) {
+  EXPECT_EQ(ProposedSoFFileName("MV Nordic Star", "Santos (BR)"), "MV Nordic Star-Santos BR");
+  EXPECT_EQ(ProposedSoFFileName("Mälaren/2", "Göteborg"), "Mlaren2-Gteborg");
+  EXPECT_EQ(ProposedSoFFileName("", "Rio"), "-Rio");
+  EXPECT_EQ(ProposedSoFFileName("", "R/"), "");
+}
+
 TEST(VesselNameTest, ComparesLettersAndDigitsWithoutMV) {
   EXPECT_EQ(ComparableVesselName("  MV Nordic Star "), "NORDICSTAR");
   EXPECT_EQ(ComparableVesselName("NORDIC STAR"), "NORDICSTAR");
