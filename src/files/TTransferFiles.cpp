@@ -180,19 +180,19 @@ void TTransferFiles::WriteTransferFile(const std::string& fileName, TTransferKin
   text += TransferChecksumLine(TransferTextChecksum(text)) + "\r\n";
   WriteWholeFile(temporary, Bytes(text));
 
-  // A header that happens to spell "[ZQLAY" would make the file read as unscrambled text.
-  std::vector<std::uint8_t> image;
-  do {
+  // A header that happens to spell "[ZQLAY" would make the file read as unscrambled text; such
+  // a header is drawn again.
+  const auto randomHeader = [this] {
+    std::uniform_int_distribution<int> word(0, 0xFFFF);
     TScrambleHeader header;
-    if (FEnvironment.NewScrambleHeader) {
-      header = FEnvironment.NewScrambleHeader();
-    } else {
-      std::uniform_int_distribution<int> word(0, 0xFFFF);
-      for (std::uint16_t& w : header)
-        w = static_cast<std::uint16_t>(word(FRandom));
-    }
-    image = ScrambleTransferText(text, header);
-  } while (IsPlainTransferText(image));
+    for (std::uint16_t& w : header)
+      w = static_cast<std::uint16_t>(word(FRandom));
+    return header;
+  };
+  std::vector<std::uint8_t> image = ScrambleTransferText(
+      text, FEnvironment.NewScrambleHeader ? FEnvironment.NewScrambleHeader() : randomHeader());
+  while (IsPlainTransferText(image))
+    image = ScrambleTransferText(text, randomHeader());
   WriteWholeFile(fileName, image);
 
   if (!writer.LossyValues().empty()) {

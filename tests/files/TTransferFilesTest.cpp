@@ -158,6 +158,20 @@ TEST(TransferExportTest, WritesTheSectionsKeysAndChecksumOfACalculation) {
   EXPECT_EQ(f.Dialogs.Log, std::vector<std::string>{"progress: Exporting Calculation"});
 }
 
+TEST(TransferExportTest, AHeaderThatReadsAsPlainTextIsDrawnAgain) {
+  test::TTransferFixture f;
+  // "[Z" "QL" "AY": the bytes of a header that would make the file look unscrambled.
+  TTransferEnvironment environment(f.Messages, f.Dialogs, f.TemporaryFiles,
+                                   TFormatContext{EnglishUSLocale(), 1});
+  environment.NewScrambleHeader = [] { return TScrambleHeader{0x5A5B, 0x4C51, 0x5941, 0}; };
+  TTransferFiles transfer(f.Calc, *f.CalcFiles, environment);
+  const std::string file = f.Folder.File("Voyage.ZQA");
+  transfer.ExportCalculationTransfer(file);
+  EXPECT_FALSE(IsPlainTransferText(ReadBytes(file)));
+  EXPECT_TRUE(f.Transfer->ImportCalculationTransfer(file));
+  EXPECT_TRUE(f.Dialogs.Questions().empty());
+}
+
 TEST(TransferExportTest, TemporaryTextIsListedAndRemoved) {
   TTransferFixture f;
   const std::string file = f.Folder.File("Voyage.ZQA");
