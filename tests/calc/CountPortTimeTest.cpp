@@ -255,25 +255,28 @@ TEST(CountPortTime, ShexWindowOverTheWeekendCountsNothingAndIsStoredAWeekLater) 
 
 TEST(CountPortTime, WeekendEntryNoticeRecordsAWorkingPeriodEndingInsideTheWindow) {
   const struct {
-    const char* Condition;
+    const char* Line;
     bool Suppressed;
     TWeekendEntryNotice Expected;
   } cases[] = {
-      {"full", false, {DateOf("2024-03-10"), 0, TFactCode::full_tfact}},
-      {"rain", false, {DateOf("2024-03-10"), 0, TFactCode::rain_tfact}},
-      {"shinc", false, {}},
-      {"shpart 50", false, {}},
-      {"full", true, {}},
+      {"2024-03-10 10:00 full", false, {DateOf("2024-03-10"), 0, TFactCode::full_tfact}},
+      {"2024-03-10 10:00 rain", false, {DateOf("2024-03-10"), 0, TFactCode::rain_tfact}},
+      {"2024-03-10 10:00 shinc", false, {}},
+      {"2024-03-10 10:00 shpart 50", false, {}},
+      {"2024-03-10 10:00 full", true, {}},
+      // Periods ending at midnight or at the window's end are no entries during the weekend.
+      {"2024-03-10 24:00 full", false, {}},
+      {"2024-03-11 08:00 full", false, {}},
   };
   for (const auto& c : cases) {
     TScenario s(std::string(R"(
       port "W" load 10000 at 1000/day from 2024-03-09 08:00 to 2024-03-11 12:00 shex sat 12:00 mon 08:00
-      sof 2024-03-10 10:00 )") +
-                c.Condition + R"(
+      sof )") + c.Line +
+                R"(
       sof 2024-03-11 12:00 full
     )");
     s.Settings.SuppressShexMsg = c.Suppressed;
-    EXPECT_EQ(s.Calculate().Notices.WeekendEntry, c.Expected) << c.Condition;
+    EXPECT_EQ(s.Calculate().Notices.WeekendEntry, c.Expected) << c.Line;
   }
 }
 
@@ -464,6 +467,22 @@ TEST(CountPortTime, CqdPortCountsDetentionAndNeverGoesOnDemurrage) {
   EXPECT_EQ(port.M1, -1080);
   EXPECT_DOUBLE_EQ(port.Demurrage, 10800.0);
   EXPECT_DOUBLE_EQ(port.Despatch, 0.0);
+}
+
+TEST(CountPortTime, ShexWindowStopsDetentionOfACqdPortWithoutACondition) {
+  TScenario s(R"(
+    port "Q" load 10000 dem 14400 cqd from 2024-03-09 06:00 to 2024-03-10 06:00 shex sat 12:00 mon 08:00
+    sof 2024-03-10 06:00 fulldet
+  )");
+  UseTexts(s);
+  s.Calculate();
+  EXPECT_EQ(s.ResultLines(0), (Lines{
+                                  "03-09 12:00 fulldet 100 360",
+                                  "03-09 24:00 - 0 0 \"SHEX\"",
+                                  "03-10 06:00 - 0 0 \"SHEX\"",
+                              }));
+  EXPECT_EQ(s.Rec(0).TimeUsed, 360);
+  EXPECT_EQ(s.Rec(0).DemurrageDate, EmptyDay);
 }
 
 TEST(CountPortTime, CqdPortWithoutDetentionEarnsNoDespatch) {
