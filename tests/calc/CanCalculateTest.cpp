@@ -155,5 +155,124 @@ TEST_F(CanCalculateTest, ProRataOnTimeNeedsNonReversible) {
             "Port calculation mode should be set to Non reversible when using Pro rata on time");
 }
 
+struct TVoyageText {
+  TVoyageError Code;
+  const char* Text;
+};
+
+// Every finding with the exact text the user sees.
+const TVoyageText VoyageTexts[] = {
+    {TVoyageError::veOK, "OK"},
+    {TVoyageError::vePortModeUndefined, "Port calculation mode undefined."},
+    {TVoyageError::veDemurrageRateAllPortsMissing,
+     "Demurrage rate (for all ports) missing or invalid"},
+    {TVoyageError::veDespatchRateAllPortsMissing,
+     "Despatch rate (for all ports) missing or invalid"},
+    {TVoyageError::veDemurrageRateAllPortsTooSmall,
+     "Demurrage rate (for all ports) too small, please enter a valid rate per day"},
+    {TVoyageError::veDespatchRateAllPortsTooSmall,
+     "Despatch rate (for all ports) too small, please enter a valid rate per day"},
+    {TVoyageError::veDemurrageRateLoadingMissing,
+     "Demurrage rate for loading ports missing or invalid"},
+    {TVoyageError::veDespatchRateLoadingMissing,
+     "Despatch rate for loading ports missing or invalid"},
+    {TVoyageError::veDemurrageRateLoadingTooSmall,
+     "Demurrage rate for loading ports too small, please enter a valid rate per day"},
+    {TVoyageError::veDespatchRateLoadingTooSmall,
+     "Despatch rate for loading ports too small, please enter a valid rate per day"},
+    {TVoyageError::veDemurrageRateDischargingMissing,
+     "Demurrage rate for discharging ports missing or invalid"},
+    {TVoyageError::veDespatchRateDischargingMissing,
+     "Despatch rate for discharging ports missing or invalid"},
+    {TVoyageError::veDemurrageRateDischargingTooSmall,
+     "Demurrage rate for discharging ports too small, please enter a valid rate per day"},
+    {TVoyageError::veDespatchRateDischargingTooSmall,
+     "Despatch rate for discharging ports too small, please enter a valid rate per day"},
+    {TVoyageError::veAllPurposeUnitAllPorts, "All purpose time used: Load/Disch. unit invalid, "
+                                             "please enter total days or hours for Time allowance"},
+    {TVoyageError::veAllPurposeUnitLoading,
+     "All purpose time used: Load unit invalid for load port(s), please enter total days or hours "
+     "for Time allowance"},
+    {TVoyageError::veAllPurposeUnitDischarging,
+     "All purpose time used: Discharge unit invalid for discharge port(s), please enter total days "
+     "or for hours Time allowance"},
+    {TVoyageError::veLoadRateAllPorts, "Load/Discharge rate invalid"},
+    {TVoyageError::veLoadRateLoading, "Load rate invalid for load port(s)"},
+    {TVoyageError::veLoadRateDischarging, "Discharge rate invalid for discharge port(s)"},
+    {TVoyageError::veDespatchDisabled, "A despatch rate is specified but will be ignored because "
+                                       "despatch calculation is disabled. Check configuration."},
+    {TVoyageError::veProRataOnTimeNeedsNonReversible,
+     "Port calculation mode should be set to Non reversible when using Pro rata on time"},
+    {TVoyageError::veUnused22, ""},
+    {TVoyageError::veHintProRataCalcMethod,
+     "This ZQL file was made in combination with a different Pro Rata Calculation method"},
+    {TVoyageError::veHintProRataRoundingMethod,
+     "This ZQL file was made in combination with a different Pro Rata Rounding method"},
+    {TVoyageError::veHintDemurrageRateUnit,
+     "This ZQL file was made in combination with a different Demurrage Rate unit"},
+};
+
+TEST(VoyageErrorMessageTest, EveryFindingHasItsExactText) {
+  for (const TVoyageText& expected : VoyageTexts)
+    EXPECT_EQ(VoyageErrorMessage(expected.Code), expected.Text) << static_cast<int>(expected.Code);
+  EXPECT_EQ(VoyageErrorMessage(static_cast<TVoyageError>(26)), "");
+}
+
+TEST_F(CanCalculateTest, AllReversibleRefusesANegativeLoadRateButNotTheEmptyOne) {
+  calc.Voyage.PortMode = TPortMode::AllReversible;
+  SetGroupRates(20000, 10000);
+  EXPECT_EQ(VoyageCheck(calc), TVoyageError::veOK);
+  calc.Voyage.LoadRateAllPorts = -5;
+  EXPECT_EQ(VoyageCheck(calc), TVoyageError::veLoadRateAllPorts);
+  // Averaged ports do not check the load rate at all.
+  calc.Voyage.PortMode = TPortMode::AllAverage;
+  EXPECT_EQ(VoyageCheck(calc), TVoyageError::veOK);
+  // The unit of an all-purpose allowance is tested before the load rate.
+  calc.Voyage.PortMode = TPortMode::AllReversible;
+  calc.Voyage.AllPurposeAllPorts = true;
+  EXPECT_EQ(VoyageCheck(calc), TVoyageError::veAllPurposeUnitAllPorts);
+}
+
+TEST_F(CanCalculateTest,
+       LoadingAndDischargingReversibleKeepsTheDischargingFindingWhenLoadingPasses) {
+  calc.Voyage.PortMode = TPortMode::LoadDischReversible;
+  SetGroupRates(20000, 10000);
+  calc.Voyage.DespatchRateDischarging = EmptyReal;
+  EXPECT_EQ(VoyageCheck(calc), TVoyageError::veDespatchRateDischargingMissing);
+  calc.Voyage.LoadRateLoading = 0;
+  EXPECT_EQ(VoyageCheck(calc), TVoyageError::veLoadRateLoading);
+  // A group without a port of its own is not checked.
+  calc.Ports.GetItem(0).PortData.OpLoading = false;
+  calc.Ports.GetItem(0).PortData.OpDischarging = true;
+  EXPECT_EQ(VoyageCheck(calc), TVoyageError::veDespatchRateDischargingMissing);
+  calc.Voyage.PortMode = TPortMode::LoadingReversible;
+  EXPECT_EQ(VoyageCheck(calc), TVoyageError::veOK);
+}
+
+TEST_F(CanCalculateTest, GroupDespatchRateWithDespatchDisabledComesBeforeTooSmallDemurrage) {
+  calc.Voyage.PortMode = TPortMode::DischargingReversible;
+  calc.TemplateSettings.DefaultDespatchDisabled = true;
+  SetGroupRates(50, 5000);
+  EXPECT_EQ(VoyageCheck(calc), TVoyageError::veDespatchDisabled);
+  // Without despatch a missing or small despatch rate is no finding.
+  SetGroupRates(20000, EmptyReal);
+  EXPECT_EQ(VoyageCheck(calc), TVoyageError::veOK);
+  SetGroupRates(20000, 0);
+  EXPECT_EQ(VoyageCheck(calc), TVoyageError::veOK);
+}
+
+TEST_F(CanCalculateTest, TheDespatchWarningIsAFindingOfTheQuietValidation) {
+  calc.Voyage.PortMode = TPortMode::AllReversible;
+  calc.TemplateSettings.DefaultDespatchDisabled = true;
+  SetGroupRates(20000, 5.0);
+  const TCalcFinding finding = CanCalculate(calc, TProRataCheck::Skip);
+  EXPECT_EQ(finding.Place, TFindingPlace::Voyage);
+  EXPECT_EQ(finding.Message, "A despatch rate is specified but will be ignored because despatch "
+                             "calculation is disabled. Check configuration.");
+  EXPECT_EQ(finding.Port, -1);
+  EXPECT_EQ(finding.Line, -1);
+  EXPECT_FALSE(calc.Voyage.AllDataValid);
+}
+
 } // namespace
 } // namespace laytime
