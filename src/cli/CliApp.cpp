@@ -558,8 +558,15 @@ int Run(const TOptions& options, std::ostream& out, std::ostream& err) {
     return CommandCalc(options, session, out, err);
   if (c == "report")
     return CommandReport(options, session, err);
+  // A file that cannot be used gives its reason in the list, and the run goes on.
   TNetResultSource source = [&](const std::string& path) {
-    session.Load(path);
+    if (!FileExists(path))
+      return TNetResult{false, 0.0, "File not found: " + path};
+    try {
+      session.Load(path);
+    } catch (const ELaytimeError& error) {
+      return TNetResult{false, 0.0, error.what()};
+    }
     return NetResultOfCalculation(session.Calculation, path);
   };
   if (c == "result-list")

@@ -496,6 +496,11 @@ TEST_F(CliTest, ResultListThenCompareFindsNoDifferences) {
   EXPECT_EQ(text.substr(0, 2 + list.size() + 2), "; " + list + "\r\n");
   const std::string first = (data / "drybulk-nonreversible.ZQL").string();
   EXPECT_NE(text.find(first + ";           -3517.030\r\n"), std::string::npos) << text;
+  // Reversible at both groups: the despatch of the loading and the discharging ports.
+  EXPECT_NE(
+      text.find((data / "reversible-all-time-saved.ZQL").string() + ";           23000.000\r\n"),
+      std::string::npos)
+      << text;
 
   run = Run({"compare", list, "--folder", Dir.string()});
   EXPECT_EQ(run.Code, 0) << run.Out << run.Err;
@@ -512,6 +517,60 @@ TEST_F(CliTest, ResultListThenCompareFindsNoDifferences) {
             "!!! *** Different results *** !!! - old: -3517.040 new: -3517.030 - " + first +
                 "\r\n");
   EXPECT_NE(run.Out.find("CALCUALTION DIFFERCES FOUND !!!."), std::string::npos);
+}
+
+TEST_F(CliTest, ResultListGivesTheReasonOfEveryFileThatCannotBeUsedAndGoesOn) {
+  const fs::path data = Dir / "data";
+  fs::create_directories(data);
+  const std::string good = (data / "b-good.ZQL").string();
+  ASSERT_EQ(Run({"make", Example("drybulk-nonreversible"), "-o", good}).Code, 0);
+  std::string bytes = ReadFile(good);
+  bytes[40] = static_cast<char>(bytes[40] ^ 0x5A);
+  const std::string damaged = (data / "a-damaged.ZQL").string();
+  WriteFile(damaged, bytes);
+  WriteFile(Dir / "invalid.json", R"({"format": "laytime-calculation/1",
+    "voyage": {"PortMode": "NonReversible"},
+    "ports": [{"PortName": "Santos", "OpLoading": true}]})");
+  const std::string invalid = (data / "c-invalid.ZQL").string();
+  ASSERT_EQ(Run({"make", (Dir / "invalid.json").string(), "-o", invalid}).Code, 0);
+
+  const std::string list = (Dir / "ResultList.TXT").string();
+  TRun run = Run({"result-list", data.string(), "-o", list});
+  ASSERT_EQ(run.Code, 0) << run.Err;
+  EXPECT_EQ(ReadFile(list), "; " + list + "\r\n" + damaged + ";file CRC checksum error. " +
+                                damaged + " is corrupt or has been damaged during a transfer\r\n" +
+                                good + ";           -3517.030\r\n" + invalid +
+                                ";No \"saved time\" clause selected: " + invalid + "\r\n");
+
+  // A listed file that is gone is reported as such, and the others are still compared.
+  const std::string missing = (data / "missing.ZQL").string();
+  WriteFile(list, "; old list\r\n" + missing + ";  12.000\r\n" + good + ";  -3517.030\r\n");
+  run = Run({"compare", list, "--folder", Dir.string()});
+  EXPECT_EQ(run.Code, 0) << run.Out << run.Err;
+  EXPECT_EQ(ReadFile(Dir / "LAY7ERROR.TXT"), "File not found: " + missing + "\r\n");
+  EXPECT_EQ(ReadFile(Dir / "LAY7OK.TXT"), "OK - " + good + "\r\n");
+}
+
+TEST_F(CliTest, ResultListOfAFolderWithoutCalculationsSaysSo) {
+  const fs::path data = Dir / "empty";
+  fs::create_directories(data);
+  const std::string list = (Dir / "ResultList.TXT").string();
+  const TRun run = Run({"result-list", data.string(), "-o", list});
+  EXPECT_EQ(run.Code, 0) << run.Err;
+  EXPECT_EQ(run.Out, "No file found " + (data / "*.ZQL").string() + " DosErr= 2\n");
+  EXPECT_EQ(ReadFile(list), "; " + list + "\r\n");
+}
+
+TEST_F(CliTest, CalcJsonWritesTheMarkerOfInsertedLinesAsThreeCharacters) {
+  const TRun run = Run({"calc", MakeExample("drybulk-nonreversible"), "--json"});
+  ASSERT_EQ(run.Code, 0) << run.Err;
+  EXPECT_NE(run.Out.find("\"\xC3\xBF\\u0001\xC3\xBF"), std::string::npos);
+  const TJsonValue document = ParseJson(run.Out);
+  const TJsonValue& counted = Member(Member(document, "ports").Items().at(0), "sofResult");
+  bool found = false;
+  for (const TJsonValue& line : counted.Items())
+    found = found || Member(line, "Remark").AsString().starts_with("\xC3\xBF\x01\xC3\xBF");
+  EXPECT_TRUE(found);
 }
 
 } // namespace
