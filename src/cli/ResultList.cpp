@@ -8,6 +8,7 @@
 #include "files/FileErrors.h"
 #include "files/HostFiles.h"
 #include "model/TCalculation.h"
+#include "report/ResultTexts.h"
 
 #include <algorithm>
 #include <cctype>
@@ -23,11 +24,6 @@ namespace {
 
 double Cents(double amount) {
   return RoundToDecimals(amount == EmptyReal ? 0.0 : amount, 2);
-}
-
-bool IsPartlyReversible(TPortMode mode) {
-  return mode == TPortMode::LoadingReversible || mode == TPortMode::DischargingReversible ||
-         mode == TPortMode::LoadDischReversible;
 }
 
 std::string ProgramVersionText() {
@@ -88,16 +84,16 @@ TNetResult NetResultOfCalculation(TCalculation& calculation, const std::string& 
   }
   if (!produced)
     return {false, 0.0, "Unable to calculate: " + path};
-  const TVoyageRec& v = calculation.Voyage;
-  double demurrage = Cents(v.DemurrageAllPorts);
-  double commission = Cents(v.CommissionAllPorts);
-  double despatch = Cents(v.DespatchAllPorts);
-  if (IsPartlyReversible(v.PortMode)) {
-    demurrage = Cents(v.DemurrageLoading) + Cents(v.DemurrageDischarging);
-    commission = Cents(v.CommissionLoading) + Cents(v.CommissionDischarging);
-    despatch = Cents(v.DespatchLoading) + Cents(v.DespatchDischarging);
-  }
-  return {true, despatch - (demurrage - commission), {}};
+  // Each amount counts as it is paid, in cents; the report's net amounts then choose the
+  // voyage totals or the two groups as the mode asks.
+  TVoyageRec paid = calculation.Voyage;
+  for (double* amount :
+       {&paid.DemurrageAllPorts, &paid.CommissionAllPorts, &paid.DespatchAllPorts,
+        &paid.DemurrageLoading, &paid.CommissionLoading, &paid.DespatchLoading,
+        &paid.DemurrageDischarging, &paid.CommissionDischarging, &paid.DespatchDischarging})
+    *amount = Cents(*amount);
+  const TNetAmounts net = GetNetAmounts(paid);
+  return {true, net.Despatch - net.DemurrageNet, {}};
 }
 
 int CreateResultList(const std::string& folder, const std::optional<std::string>& listPath,
