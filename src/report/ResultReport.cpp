@@ -6,6 +6,7 @@
 #include "core/DayTime.h"
 #include "core/NumberText.h"
 #include "core/OperationWords.h"
+#include "core/TextUtil.h"
 #include "core/TimeText.h"
 #include "model/TCalculation.h"
 #include "model/TTieredTimes.h"
@@ -163,14 +164,6 @@ TDuration UsedAndWaited(TDuration used, TDuration waited) {
                                                          std::numeric_limits<TDuration>::max()));
 }
 
-std::string Trimmed(const std::string& text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string::npos) {
-    return {};
-  }
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 std::string Formatted(const char* format, const std::string& a, const std::string& b,
                       const std::string& c) {
   std::string out = format;
@@ -244,7 +237,8 @@ private:
     const int lines = PartnerLines();
     return lines > 0 && !(lines == 1 && FCalc.ProRata.IsEmptyRec(0));
   }
-  // The partner index names an existing partner line (a caller may pass any index).
+  // The partner index names an existing partner line. Only the tier rows ask; every other band
+  // that shows a share reads the partner line and so fails on an index the caller got wrong.
   bool HasPartner() const { return FPartner >= 0 && FPartner < PartnerLines(); }
   bool OnTimeMethod() const {
     return FSettings.ProRataCalculation == TProRataCalcMethod::prcOnTimeForTankers;
@@ -367,12 +361,10 @@ private:
     return Detail().DemurrageAmount > Currency();
   }
 
-  // The current partner's detail at the current port.
+  // The current partner's detail at the current port; std::out_of_range when the partner index
+  // names no partner line.
   TDetailView Detail() const {
     TDetailView view;
-    if (!HasPartner()) {
-      return view;
-    }
     const TProRataPortCalculation* detail = FCalc.ProRata.GetItem(FPartner).FindPortDetails(FPort);
     if (detail == nullptr) {
       return view;
@@ -508,7 +500,7 @@ private:
   }
 
   void BuildVoyageMemo() {
-    if (Trimmed(FVoyage.Remarks).empty()) {
+    if (Trim(FVoyage.Remarks).empty()) {
       return;
     }
     TBandBuilder b("qrbVoyMemo", BodyFont, BodyRow);
@@ -600,7 +592,7 @@ private:
     if (cqd) {
       unit = "N/A";
       rate.clear();
-    } else if (Trimmed(rate).empty()) {
+    } else if (Trim(rate).empty()) {
       unit.clear();
     }
     b.Text(0.0, TermLabelWidth, "Allowance");
@@ -659,7 +651,7 @@ private:
   }
 
   void BuildCalculatedTimeAllowed() {
-    if (!OnTimeMethod() || EmptyToZero(FCalc.ProRata.TotalQuantity()) == 0.0 || !HasPartner()) {
+    if (!OnTimeMethod() || EmptyToZero(FCalc.ProRata.TotalQuantity()) == 0.0) {
       return;
     }
     const TDetailView d = Detail();
@@ -693,11 +685,12 @@ private:
   }
 
   // The rate unit text: currency per day or hour, and per cargo unit for a port's own rate that
-  // is not a plain daily amount.
+  // is not a plain daily amount. The cargo unit is the one the port details print, so a port
+  // without a quantity reads "unit".
   std::string RateUnitText(double rate, bool asEntered) const {
     std::string unit = FVoyage.Currency + (FFigures.PerHour() ? "/hour" : "/day");
     if (asEntered && !IsPlainDailyRate(rate, FTemplate.PerUnitRateLimit)) {
-      const std::string cargo = Trimmed(Port().CargoUnits);
+      const std::string cargo(Trim(PrintedCargoUnits()));
       unit += "/" + (cargo.empty() ? std::string("unit") : cargo);
     }
     return unit;
@@ -1111,8 +1104,8 @@ private:
     const TPortItem& item = Item();
     const TTieredRates& rates = item.TieredDemurrageRates;
     const ITieredTimes* times = item.PortData.TieredTimes.get();
-    const TDetailView d = Detail();
     if (FVoyage.ProRataPerPort && HasPartner()) {
+      const TDetailView d = Detail();
       times = d.TieredTimes != nullptr ? d.TieredTimes : &FNoTiers;
     }
     if (times == nullptr) {
@@ -1174,7 +1167,7 @@ private:
   }
 
   void BuildSharePerPort() {
-    if (!(PartnersPresent() && FVoyage.ProRataPerPort && OnQuantityMethod() && HasPartner())) {
+    if (!(PartnersPresent() && FVoyage.ProRataPerPort && OnQuantityMethod())) {
       return;
     }
     const TDetailView d = Detail();
@@ -1448,8 +1441,7 @@ private:
   }
 
   void BuildProRata() {
-    if (!(IsLastPort() && PartnersPresent() && OnQuantityMethod() && !FVoyage.ProRataPerPort &&
-          HasPartner())) {
+    if (!(IsLastPort() && PartnersPresent() && OnQuantityMethod() && !FVoyage.ProRataPerPort)) {
       return;
     }
     const TProRataItem& partner = FCalc.ProRata.GetItem(FPartner);
@@ -1468,7 +1460,7 @@ private:
   }
 
   void BuildTankerProRata() {
-    if (!OnTimeWithPartners() || !HasPartner()) {
+    if (!OnTimeWithPartners()) {
       return;
     }
     const TPortRec& port = Port();
@@ -1528,7 +1520,7 @@ private:
   }
 
   void BuildTankerProRataBalance() {
-    if (!(IsLastPort() && OnTimeWithPartners() && FPortCount > 1 && HasPartner())) {
+    if (!(IsLastPort() && OnTimeWithPartners() && FPortCount > 1)) {
       return;
     }
     TBandBuilder b("qrbTankerProRataBalance", BodyFont, BodyRow);

@@ -265,6 +265,20 @@ TEST_F(BalanceTest, DespatchDisabledGivesNoShareOfADespatchBalance) {
   EXPECT_EQ(Texts(Band(doc, "qrbProRata")).back(), "0.00");
 }
 
+TEST_F(BalanceTest, PartnerIndexOutsideThePartnerLinesIsAnError) {
+  TwoPortVoyage();
+  Report.ProRataIndex = 2;
+  EXPECT_THROW(Build(), std::out_of_range);
+  Report.ProRataIndex = -1;
+  EXPECT_THROW(Build(), std::out_of_range);
+  // Without partner lines the index has no meaning: no band shows a share.
+  Calc.ProRata.Clear();
+  Report.ProRataIndex = 3;
+  const TReportDocument doc = Build();
+  EXPECT_EQ(Count(doc, "qrbProRata"), 0);
+  EXPECT_EQ(Count(doc, "qrbBalance"), 1);
+}
+
 TEST_F(BalanceTest, SharesPerPort) {
   TwoPortVoyage();
   Calc.Voyage.PortMode = TPortMode::NonReversible;
