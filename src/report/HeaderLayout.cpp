@@ -10,14 +10,14 @@ int CentringGap(int leftEdge, int width) {
   return std::max((HeaderDateLeft - leftEdge - width) / 2, 0);
 }
 
-// Aligns the bottom of `title` with the bottom of `logo`.
+// Aligns the bottom of `title` with the bottom of `logo`. A title taller than the logo and the
+// space above it would start above the page header and be cut off; then both move down just
+// enough for the title to start at the top of the header.
 void AlignBottoms(THeaderBox& logo, THeaderBox& title) {
-  const int headerTop = logo.Top;
   title.Top = logo.Bottom() - title.Height;
-  if (title.Top < headerTop) {
-    const int shift = headerTop - title.Top;
-    title.Top += shift;
-    logo.Top += shift;
+  if (title.Top < 0) {
+    logo.Top -= title.Top;
+    title.Top = 0;
   }
 }
 

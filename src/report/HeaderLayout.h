@@ -33,8 +33,8 @@ struct THeaderLayout {
 /// title at the left: the title starts at 8 and the logo between title and date. Any other
 /// position leaves logo and title where `current` has them. Then the date and the page number
 /// are aligned with the bottom of the title, and the header ends 6 units below the title.
-/// When the title is taller than the logo, both move down so that the taller one starts where
-/// the logo started; nothing is pushed above the top of the header.
+/// A title taller than the logo and the space above it moves down with the logo just enough
+/// to start at the top of the header instead of above it.
 THeaderLayout AdjustHeader(int position, const THeaderLayout& current);
 
 } // namespace laytime

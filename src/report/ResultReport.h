@@ -55,8 +55,12 @@ public:
                               std::shared_ptr<const TReportImage> logo);
 
   /// Chooses where title and logo stand: 0 title centred, 1 or 2 title at the left; any other
-  /// value keeps the design positions.
-  void AdjustHeader(int position) { FTitlePosition = position; }
+  /// value leaves them where the last valid position put them.
+  void AdjustHeader(int position) {
+    if (position >= 0 && position <= 2) {
+      FTitlePosition = position;
+    }
+  }
   int TitlePosition() const { return FTitlePosition; }
 
   /// The header layout of a run in layout units, for the current title, logo and position.

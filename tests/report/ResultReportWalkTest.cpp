@@ -205,6 +205,27 @@ TEST_F(ResultReportWalkTest, RateUnitTexts) {
   EXPECT_EQ(Count(Build(), "qrbDemurrageRate"), 0);
 }
 
+TEST_F(ResultReportWalkTest, RatePerCargoUnitNamesTheCargoUnitOfThePortDetails) {
+  Calc.Voyage.PortMode = TPortMode::NonReversible;
+  TPortRec& port = LoadingPort(0, "Rouen");
+  port.PortDemurrageRate = 2.5;
+  port.CargoUnits = " cbm ";
+  EXPECT_EQ(Texts(Band(Build(), "qrbDemurrageRate")),
+            (Strings{"Demurrage rate", "USD/day/cbm", "2.50"}));
+  // Without a quantity the port details print no cargo unit, so the rate is per "unit".
+  port.CargoQuantity = EmptyReal;
+  EXPECT_EQ(Texts(Band(Build(), "qrbDemurrageRate")),
+            (Strings{"Demurrage rate", "USD/day/unit", "2.50"}));
+}
+
+TEST_F(ResultReportWalkTest, RemarksOfBlanksAndLineBreaksOnlyAreNotPrinted) {
+  TwoCalculatedPorts();
+  Calc.Voyage.Remarks = " \r\n\t\r\n ";
+  EXPECT_EQ(Count(Build(), "qrbVoyMemo"), 0);
+  Calc.Voyage.Remarks = "Berth 4\r\nDraft 9 m";
+  EXPECT_EQ(Texts(Band(Build(), "qrbVoyMemo")), (Strings{"Remarks", "Berth 4", "Draft 9 m"}));
+}
+
 TEST_F(ResultReportWalkTest, AllPurposeAllowanceOfTheGroup) {
   Calc.Voyage.PortMode = TPortMode::AllReversible;
   Calc.Voyage.AllPurposeAllPorts = true;
@@ -264,11 +285,31 @@ TEST(HeaderLayoutTest, TitleAtTheLeftPutsTheLogoBetweenTitleAndDate) {
   EXPECT_EQ(AdjustHeader(0, design).Title.Left, 80);
   // Any other position keeps the design positions.
   EXPECT_EQ(AdjustHeader(7, design).Title.Left, 100);
-  // A title taller than the logo moves down instead of above the header.
+  // A title taller than the logo keeps its bottom on the logo's while it fits in the header...
+  design.Title.Height = 42;
+  const THeaderLayout taller = AdjustHeader(0, design);
+  EXPECT_EQ(taller.Title.Top, 2);
+  EXPECT_EQ(taller.Logo.Top, 4);
+  // ...and moves down with the logo instead of starting above the header.
   design.Title.Height = 60;
   const THeaderLayout tall = AdjustHeader(0, design);
-  EXPECT_EQ(tall.Title.Top, 4);
-  EXPECT_EQ(tall.Logo.Bottom(), tall.Title.Bottom());
+  EXPECT_EQ(tall.Title.Top, 0);
+  EXPECT_EQ(tall.Logo.Top, 20);
+  EXPECT_EQ(tall.HeaderHeight, 66);
+}
+
+TEST_F(ResultReportWalkTest, UnknownTitlePositionKeepsTheLastOne) {
+  Report.AdjustHeader(2);
+  Report.AdjustHeader(9);
+  EXPECT_EQ(Report.TitlePosition(), 2);
+  const double left = Build().PageHeader.Captions[0].Left;
+  EXPECT_DOUBLE_EQ(left, 8 * PointsPerLayoutUnit);
+  TTemplateSettings settings;
+  settings.ReportTitlePosition = 5;
+  Report.LoadHeaderFromTemplate(settings, nullptr);
+  EXPECT_EQ(Report.TitlePosition(), 2);
+  Report.AdjustHeader(0);
+  EXPECT_EQ(Report.TitlePosition(), 0);
 }
 
 TEST_F(ResultReportWalkTest, TitleFromTheTemplate) {
