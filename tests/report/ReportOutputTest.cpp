@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QGuiApplication>
+#include <QPrinter>
 #include <QTemporaryDir>
 
 #include <array>
@@ -129,6 +130,29 @@ TEST_F(ReportOutputTest, UnwritableFileIsReportedWithItsName) {
     EXPECT_EQ(std::string(error.what()), "Report module cannot create " + path.toStdString());
   }
   EXPECT_THROW(Qt.ExportRTFFile(Calc, Format, "", path), EReportOutputError);
+}
+
+TEST_F(ReportOutputTest, PrinterPrintsThePagesChosenInThePrintDialog) {
+  if (!ToolPresent("pdfinfo") || !ToolPresent("pdftotext")) {
+    GTEST_SKIP() << "poppler-utils are not installed";
+  }
+  const TReportDocument doc = Qt.Build(Calc, Format, "Voyage 12");
+  ASSERT_EQ(doc.Pages.size(), 2u);
+  const std::string path = PathOf("Printed.pdf");
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QString::fromStdString(path));
+  printer.setPrintRange(QPrinter::PageRange);
+  printer.setFromTo(2, 5); // a range beyond the last page ends with it
+  ASSERT_TRUE(PrintReportPages(doc, printer));
+  EXPECT_TRUE(std::regex_search(Output("pdfinfo '" + path + "'"), std::regex("Pages:\\s+1\\n")));
+  const std::string text = Output("pdftotext -layout '" + path + "' -");
+  EXPECT_NE(text.find("Page: 2"), std::string::npos) << text;
+  EXPECT_EQ(text.find("Rouen"), std::string::npos) << text;
+
+  printer.setPrintRange(QPrinter::AllPages);
+  ASSERT_TRUE(PrintReportPages(doc, printer));
+  EXPECT_TRUE(std::regex_search(Output("pdfinfo '" + path + "'"), std::regex("Pages:\\s+2\\n")));
 }
 
 TEST(QtFontMetricsTest, ArialWidthsMatchTheApproximation) {

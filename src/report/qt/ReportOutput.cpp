@@ -14,6 +14,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
+#include <algorithm>
 #include <functional>
 
 namespace laytime {
@@ -31,15 +32,36 @@ QPageLayout A4FullPage() {
                      QPageLayout::Point);
 }
 
-void PaintAllPages(QPainter& painter, const TReportDocument& doc, double dotsPerPoint,
-                   const std::function<bool()>& newPage) {
+// Paints the pages first..last-1 of the report.
+void PaintPages(QPainter& painter, const TReportDocument& doc, double dotsPerPoint,
+                const std::function<bool()>& newPage, std::size_t first, std::size_t last) {
   TReportPainter pages(doc);
-  for (std::size_t i = 0; i < doc.Pages.size(); ++i) {
-    if (i > 0 && !newPage()) {
+  for (std::size_t i = first; i < last; ++i) {
+    if (i > first && !newPage()) {
       return;
     }
     pages.PaintPage(painter, i, dotsPerPoint);
   }
+}
+
+void PaintAllPages(QPainter& painter, const TReportDocument& doc, double dotsPerPoint,
+                   const std::function<bool()>& newPage) {
+  PaintPages(painter, doc, dotsPerPoint, newPage, 0, doc.Pages.size());
+}
+
+// Paints pages first..last-1 on a printer set to A4 portrait in full page mode.
+bool PrintPages(const TReportDocument& doc, QPrinter& printer, std::size_t first,
+                std::size_t last) {
+  printer.setFullPage(true);
+  printer.setPageLayout(A4FullPage());
+  QPainter painter;
+  if (!painter.begin(&printer)) {
+    return false;
+  }
+  PaintPages(
+      painter, doc, printer.resolution() / 72.0, [&printer] { return printer.newPage(); }, first,
+      last);
+  return painter.end();
 }
 
 } // namespace
@@ -73,15 +95,18 @@ void WriteReportRtf(const TReportDocument& doc, const QString& path) {
 }
 
 bool PrintReportPages(const TReportDocument& doc, QPrinter& printer) {
-  printer.setFullPage(true);
-  printer.setPageLayout(A4FullPage());
-  QPainter painter;
-  if (!painter.begin(&printer)) {
-    return false;
+  // A printer draws every page it is given, so the range chosen in the print dialog is kept
+  // here; a range reaching beyond the report ends with its last page.
+  std::size_t first = 0;
+  std::size_t last = doc.Pages.size();
+  if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
+    first = static_cast<std::size_t>(printer.fromPage() - 1);
+    last = std::min(last, static_cast<std::size_t>(std::max(printer.toPage(), printer.fromPage())));
   }
-  PaintAllPages(painter, doc, printer.resolution() / 72.0,
-                [&printer] { return printer.newPage(); });
-  return painter.end();
+  if (first >= last) {
+    return true;
+  }
+  return PrintPages(doc, printer, first, last);
 }
 
 TReportDocument TQtResultReport::Build(const TCalculation& calculation,
@@ -129,8 +154,9 @@ void TQtResultReport::Preview(const TCalculation& calculation, const TFormatCont
       action->setVisible(false);
     }
   }
+  // The preview shows every page, whatever range an earlier print dialog left on the printer.
   QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
-                   [&doc](QPrinter* target) { PrintReportPages(doc, *target); });
+                   [&doc](QPrinter* target) { PrintPages(doc, *target, 0, doc.Pages.size()); });
   dialog.exec();
 }
 

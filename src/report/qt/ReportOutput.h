@@ -32,8 +32,9 @@ void WriteReportPdf(const TReportDocument& doc, const QString& path);
 /// Writes the report as an RTF file (see RenderReportRtf); same error as WriteReportPdf.
 void WriteReportRtf(const TReportDocument& doc, const QString& path);
 
-/// Prints every page of a paginated report on `printer`, which is set to A4 portrait in full
-/// page mode. Returns false when the printer could not be started.
+/// Prints the pages of a paginated report that `printer` names (its page range as the print
+/// dialog left it, or every page) on `printer`, which is set to A4 portrait in full page mode.
+/// Returns false when the printer could not be started.
 bool PrintReportPages(const TReportDocument& doc, QPrinter& printer);
 
 /// The result report as the main window uses it: the report object with its settings, and the
