@@ -24,18 +24,6 @@ TDuration RoundShare(double minutes, TRoundingMode mode) {
                                                          std::numeric_limits<TDuration>::max()));
 }
 
-// An amount rounded once to cents, ties to even, the tie judged without binary noise. Taking
-// it to four decimals first, as the money type does, could turn 1286.86501 into the tie
-// 1286.8650 and lose the cent. Amounts too large for a double to hold their cents are left to
-// the money type, which refuses those beyond its range.
-Currency RoundedToCents(double amount) {
-  constexpr double LargestInCents = 1.0e13;
-  if (!(std::fabs(amount) < LargestInCents))
-    return Currency(amount).RoundToCents();
-  constexpr std::int64_t RawPerCent = Currency::Scale / 100;
-  return Currency::FromRaw(RoundWithMode(amount * 100.0, TRoundingMode::Nearest) * RawPerCent);
-}
-
 std::int32_t ClampToInt32(std::int64_t value) {
   return static_cast<std::int32_t>(
       std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min() + 1,
@@ -132,8 +120,8 @@ void TCalcTankers::LoadFromPortOnTime(TCalculation& calculation, std::int32_t po
               .RoundToCents();
   } else {
     // The port's rate is read as an amount per day, without the per-cargo-unit reading.
-    demurrage =
-        RoundedToCents(EmptyToZero(data.PortDemurrageRate) / MinutesPerDay * minutesOnDemurrage);
+    demurrage = Currency::RoundedToCents(EmptyToZero(data.PortDemurrageRate) / MinutesPerDay *
+                                         minutesOnDemurrage);
   }
   detail.SetDemurrageAmount(demurrage);
   detail.SetDespatchAmount(Currency());

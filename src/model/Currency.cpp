@@ -1,6 +1,7 @@
 #include "model/Currency.h"
 
 #include "core/Errors.h"
+#include "core/Rounding.h"
 #include "core/ZQTypes.h"
 
 #include <array>
@@ -68,6 +69,14 @@ Currency::Currency(double value) {
     ThrowOutOfRange(value);
   const std::int64_t magnitude = RoundedTenThousandths(std::fabs(value));
   FValue = value < 0 ? -magnitude : magnitude;
+}
+
+Currency Currency::RoundedToCents(double amount) {
+  constexpr double LargestInCents = 1.0e13;
+  if (amount == EmptyReal || !(std::fabs(amount) < LargestInCents))
+    return Currency(amount).RoundToCents();
+  constexpr std::int64_t RawPerCent = Scale / 100;
+  return FromRaw(RoundWithMode(amount * 100.0, TRoundingMode::Nearest) * RawPerCent);
 }
 
 Currency Currency::RoundToCents() const {

@@ -30,6 +30,13 @@ public:
     return result;
   }
 
+  /// `amount` rounded once to two decimals, ties to the even neighbour, the tie judged without
+  /// the binary noise of decimal arithmetic (12345.675 → 12345.68). Rounding to four decimals
+  /// first, as the constructor does, could turn 1286.86501 into the tie 1286.8650 and lose the
+  /// cent. Amounts too large for a double to hold their cents go through the constructor,
+  /// which refuses those beyond the range.
+  static Currency RoundedToCents(double amount);
+
   /// The count of ten-thousandths.
   constexpr std::int64_t Raw() const { return FValue; }
 

@@ -16,7 +16,7 @@ namespace {
 
 // An amount of the port rounded to cents, then the partner's share of it rounded to cents.
 Currency ShareOfPortAmount(double portAmount, double share) {
-  return (Currency(portAmount).RoundToCents() * share).RoundToCents();
+  return Currency::RoundedToCents(Currency::RoundedToCents(portAmount).ToDouble() * share);
 }
 
 } // namespace
@@ -103,7 +103,7 @@ void TProRataPortCalculation::CalculateCommission(const TPortRec& port) {
     return;
   }
   FCommissionAmount =
-      Currency(FDemurrageAmount.ToDouble() * port.PortCommissionPct / 100.0).RoundToCents();
+      Currency::RoundedToCents(FDemurrageAmount.ToDouble() * port.PortCommissionPct / 100.0);
 }
 
 } // namespace laytime

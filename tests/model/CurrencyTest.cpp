@@ -75,6 +75,14 @@ TEST(Currency, TypedDecimalsRoundAsWrittenNotAsStored) {
   EXPECT_EQ(Currency(2.525).RoundToCents(), Currency(2.52));
 }
 
+TEST(Currency, RoundedToCentsRoundsOnceHalfEven) {
+  EXPECT_EQ(Currency::RoundedToCents(1286.86501), Currency(1286.87));
+  EXPECT_EQ(Currency::RoundedToCents(12345.675), Currency(12345.68));
+  EXPECT_EQ(Currency::RoundedToCents(2.525), Currency(2.52));
+  EXPECT_EQ(Currency::RoundedToCents(-2.535), Currency(-2.54));
+  EXPECT_EQ(Currency::RoundedToCents(EmptyReal), Currency());
+}
+
 TEST(Currency, ArithmeticIsExact) {
   const Currency a(0.1);
   const Currency b(0.2);

@@ -56,6 +56,15 @@ TEST_F(ProRataTest, PartnersShareTheDemurrageRoundedToCentsBeforeTheSplit) {
 
 // Refreshing partner by partner measures the first partner against a port total that does not
 // yet hold the others' quantities; the refresh of a port sets every quantity first.
+TEST_F(ProRataTest, PortAmountAndShareAreEachRoundedOnceToCents) {
+  // 1286.86501 is 1286.87; taken to four decimals first it would be the tie 1286.8650 and
+  // round to the even 1286.86.
+  AddPartner("Alpha", 1000);
+  Port(0).Demurrage = 1286.86501;
+  proRata.RefreshPort(0);
+  EXPECT_EQ(Detail(0, 0).DemurrageAmount(), Currency(1286.87));
+}
+
 TEST_F(ProRataTest, RefreshOfAPortSetsAllQuantitiesBeforeAnyShare) {
   AddPartner("Alpha", 6000);
   AddPartner("Beta", 4000);
@@ -194,7 +203,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, ProRataCommissionTest,
                                          CommissionCase{"TieToEvenDown", 50.50, 5.0, 2.52},
                                          CommissionCase{"TieToEvenUp", 50.70, 5.0, 2.54},
                                          CommissionCase{"BelowTie", 1000.10, 2.5, 25.0},
-                                         CommissionCase{"OfTheRoundedShare", 100.005, 10.0, 10.0}),
+                                         CommissionCase{"OfTheRoundedShare", 100.005, 10.0, 10.0},
+                                         // 13.394962 rounds once to 13.39; through four decimals
+                                         // it would reach the tie 13.3950 and become 13.40.
+                                         CommissionCase{"RoundedOnlyOnce", 1007.14, 1.33, 13.39}),
                          [](const auto& info) { return info.param.name; });
 
 TEST_F(ProRataTest, TieredDemurrageIsPricedOverThePortsMinutesPerPort) {
