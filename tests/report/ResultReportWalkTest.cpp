@@ -157,6 +157,32 @@ TEST_F(ResultReportWalkTest, AdditionalAllowanceAndShincForms) {
   EXPECT_EQ(Count(Build(), "qrbAddAllowance"), 0);
 }
 
+TEST_F(ResultReportWalkTest, AdditionalAllowanceDaysAndTheirWord) {
+  Calc.Voyage.PortMode = TPortMode::NonReversible;
+  TPortRec& port = LoadingPort(0, "Rouen");
+  struct TCase {
+    std::int32_t Days;
+    TMinuteOfDay Time;
+    Strings Expected;
+  };
+  const TCase cases[] = {
+      {1, 6 * 60, {"Add. allowance", "1", "day", "06:00", "hh:mm"}},
+      {-1, EmptyTime, {"Add. allowance", "-1", "day", "hh:mm"}},
+      {2, 0, {"Add. allowance", "2", "days", "00:00", "hh:mm"}},
+      {0, EmptyTime, {"Add. allowance", "0", "days", "hh:mm"}},
+      // An empty 16-bit day count widened to 32 bits is no day count either.
+      {EmptyTime, 6 * 60, {"Add. allowance", "days", "06:00", "hh:mm"}},
+  };
+  for (const TCase& c : cases) {
+    port.PortAddAllowanceDays = c.Days;
+    port.PortAddAllowanceTime = c.Time;
+    EXPECT_EQ(Texts(Band(Build(), "qrbAddAllowance")), c.Expected) << c.Days;
+  }
+  port.PortAddAllowanceDays = EmptyTime;
+  port.PortAddAllowanceTime = EmptyTime;
+  EXPECT_EQ(Count(Build(), "qrbAddAllowance"), 0);
+}
+
 TEST_F(ResultReportWalkTest, CustomaryQuickDespatchPort) {
   Calc.Voyage.PortMode = TPortMode::NonReversible;
   TPortRec& port = LoadingPort(0, "Rouen");
