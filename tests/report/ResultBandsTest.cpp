@@ -199,6 +199,57 @@ TEST_F(ResultBandsTest, GroupAccountsOfLoadingReversiblePorts) {
             (Strings{"Demurrage rate", "USD/day", "12,000.00"}));
 }
 
+TEST_F(ResultBandsTest, BothGroupsReversibleThroughTheCalculation) {
+  TVoyageRec& voyage = Calc.Voyage;
+  voyage.PortMode = TPortMode::LoadDischReversible;
+  voyage.DespatchModeLoading = TCalcDespatch::calcWorktime;
+  voyage.DespatchModeDischarging = TCalcDespatch::calcWorktime;
+  voyage.DemurrageRateLoading = 12000.0;
+  voyage.DespatchRateLoading = 6000.0;
+  voyage.CommissionPctLoading = 2.5;
+  voyage.DemurrageRateDischarging = 8000.0;
+  voyage.DespatchRateDischarging = 4000.0;
+  for (int i = 0; i < 2; ++i) {
+    TPortRec& port = LoadingPort(i, i == 0 ? "Rouen" : "Lagos");
+    port.OpLoading = i == 0;
+    port.OpDischarging = i == 1;
+    port.PortLoadUnits = TLoadUnits::load_days;
+    port.PortLoadRate = i == 0 ? 1.5 : 3.0;
+    SoF(i, Monday + 2, 6 * 60, TFactCode::full_tfact, 100);
+  }
+  CalculateVoyage(Calc);
+  const TReportDocument doc = Build();
+  EXPECT_EQ(ResultNames(doc),
+            (Strings{"qrbPortSummary", "qrbPortSummaryResult", "qrbAmountDue", "qrbCommission",
+                     "qrbPortSummary", "qrbPortSummaryResult", "qrbAmountDue", "qrbBalance"}));
+  EXPECT_EQ(Texts(Band(doc, "qrbPortSummaryResult", 0)),
+            (Strings{"Total time allowed for loading", "1", "d", "12:00", "Total time used:", "1",
+                     "d", "22:00", "Total time lost:", "0", "d", "10:00"}));
+  EXPECT_EQ(Texts(Band(doc, "qrbAmountDue", 0)),
+            (Strings{"Demurrage due:", "0 d 10:00", "hrs  at", "USD", "12,000.00", "/day =", "USD",
+                     "5,000.00"}));
+  EXPECT_EQ(
+      Texts(Band(doc, "qrbCommission")),
+      (Strings{"Less", "2.50", "% Commission", "USD", "125.00", "Amount due", "USD", "4,875.00"}));
+  EXPECT_EQ(Texts(Band(doc, "qrbPortSummary", 1)),
+            (Strings{"Total time remaining for discharging", "3", "d", "00:00",
+                     "Time used in this port:", "1", "d", "22:00", "Time remaining:", "1", "d",
+                     "02:00"}));
+  EXPECT_EQ(Texts(Band(doc, "qrbPortSummaryResult", 1)),
+            (Strings{"Total time allowed for discharging", "3", "d", "00:00", "Total time used:",
+                     "1", "d", "22:00", "Total time saved:", "1", "d", "02:00"}));
+  EXPECT_EQ(Texts(Band(doc, "qrbAmountDue", 1)),
+            (Strings{"Despatch due:", "1 d 02:00", "hrs  at", "USD", "4,000.00", "/day =", "USD",
+                     "4,333.33"}));
+  EXPECT_EQ(Texts(Band(doc, "qrbBalance")),
+            (Strings{"Total Demurrage net", "USD", "4,875.00", "Total Despatch", "USD", "4,333.33",
+                     "Balance:", "Demurrage", "USD", "541.67"}));
+  EXPECT_EQ(Texts(Band(doc, "qrbDemurrageRate", 1)),
+            (Strings{"Demurrage rate", "USD/day", "8,000.00"}));
+  EXPECT_EQ(Texts(Band(doc, "qrbDespatchRate", 0)),
+            (Strings{"Despatch rate", "USD/day", "6,000.00"}));
+}
+
 TEST_F(ResultBandsTest, AveragedResult) {
   Calc.Voyage.PortMode = TPortMode::AllAverage;
   Calc.Voyage.DemurrageRateAllPorts = 14400.0;
