@@ -37,7 +37,8 @@ struct TReportRun {
 class TResultReport {
 public:
   /// Print one pass over all ports for every pro-rata partner line (an empty last line gets no
-  /// pass); otherwise one pass for ProRataIndex.
+  /// pass); otherwise one pass for ProRataIndex, which must name a partner line whenever a
+  /// partner's share is printed (without partner lines it has no meaning).
   bool PrintAllProRata = false;
   int ProRataIndex = 0;
 
@@ -68,7 +69,8 @@ public:
 
   /// Builds and paginates the whole report. The calculation must have been calculated; the
   /// report only reads it. A text conversion that fails (a figure outside the range of its
-  /// text form) raises its EConvertError and ends the run.
+  /// text form) raises its EConvertError and ends the run; a ProRataIndex naming no partner
+  /// line raises std::out_of_range when a share would be printed.
   TReportDocument Build(const TCalculation& calculation, const TReportRun& run) const;
 
 private:
