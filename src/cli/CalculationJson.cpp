@@ -192,7 +192,9 @@ bool TwoDigits(std::string_view text, std::size_t at, int& value) {
 std::int32_t ReadDay(const TJsonValue& value, const std::string& place) {
   if (value.IsNull())
     return EmptyDay;
-  if (value.Kind() == TJsonValue::TKind::Number)
+  // A number stands only for a day no date can name, as a damaged file may hold it.
+  if (value.Kind() == TJsonValue::TKind::Number && value.IsInteger() &&
+      (value.AsInteger() < FirstValidDay || value.AsInteger() > LastValidDay))
     return static_cast<std::int32_t>(ReadInteger(value, place,
                                                  std::numeric_limits<std::int32_t>::min(),
                                                  std::numeric_limits<std::int32_t>::max()));
@@ -215,7 +217,9 @@ std::int32_t ReadDay(const TJsonValue& value, const std::string& place) {
 std::int16_t ReadMinute(const TJsonValue& value, const std::string& place) {
   if (value.IsNull())
     return EmptyTime;
-  if (value.Kind() == TJsonValue::TKind::Number)
+  // A number stands only for a minute outside the day, as a damaged file may hold it.
+  if (value.Kind() == TJsonValue::TKind::Number && value.IsInteger() &&
+      (value.AsInteger() < 0 || value.AsInteger() > MinutesPerDay))
     return static_cast<std::int16_t>(ReadInteger(value, place, -32768, 32767));
   if (value.Kind() != TJsonValue::TKind::String)
     Fail(place, Quoted(value) + " is not a time hh:mm");
@@ -231,7 +235,10 @@ std::int16_t ReadMinute(const TJsonValue& value, const std::string& place) {
 }
 
 template <typename E> E ReadEnum(const TJsonValue& value, const std::string& place) {
-  if (value.Kind() == TJsonValue::TKind::Number)
+  // A number stands only for a byte outside the enumeration, as a damaged file may hold it.
+  if (value.Kind() == TJsonValue::TKind::Number && value.IsInteger() &&
+      (value.AsInteger() < 0 || value.AsInteger() > 255 ||
+       Identifier(static_cast<E>(value.AsInteger())).empty()))
     return static_cast<E>(ReadInteger(value, place, 0, 255));
   if (value.Kind() != TJsonValue::TKind::String)
     Fail(place, Quoted(value) + " is not an identifier");

@@ -325,6 +325,14 @@ INSTANTIATE_TEST_SUITE_P(
         TBadDocument{"NestedObject", R"([{"LayTimeCountFrom": {"Date": "2024-01-01", "When": 1}}])",
                      "ports[0].LayTimeCountFrom.When: unknown key"},
         TBadDocument{"NoPorts", "[]", "ports: a calculation holds at least one port"},
+        // Each value has one form: a number stands only for what has no identifier, date or
+        // time, as in a damaged file.
+        TBadDocument{"EnumerationByNumber", R"([{"PortLoadUnits": 1}])",
+                     "ports[0].PortLoadUnits: 1 is not an identifier"},
+        TBadDocument{"DayByNumber", R"([{"PreAdvDate": 45000}])",
+                     "ports[0].PreAdvDate: 45000 is not a date YYYY-MM-DD"},
+        TBadDocument{"TimeByNumber", R"([{"PreAdvTime": 600}])",
+                     "ports[0].PreAdvTime: 600 is not a time hh:mm"},
         TBadDocument{"Syntax", "[", "JSON error at line 1"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
