@@ -8,6 +8,7 @@
 #include "cli/ResultList.h"
 #include "cli/TextAccount.h"
 #include "core/Locale.h"
+#include "core/TextUtil.h"
 #include "files/FileEnvironment.h"
 #include "files/FileErrors.h"
 #include "files/FileImage.h"
@@ -349,6 +350,15 @@ private:
     }
     Calculation.Clear();
     Files.LoadFile(bytes, path, kind, TFileScope::Everything);
+    // As after opening in the app: a calculation made under another pro-rata method, rounding
+    // or rate unit is calculated under the settings of this run, which the user should know.
+    std::string warnings;
+    if (kind == TFileKind::Calculation && Files.CheckSettingsHints(warnings)) {
+      std::istringstream lines(warnings);
+      for (std::string line; std::getline(lines, line);)
+        if (!Trim(line).empty())
+          FMessages.Inform(std::string(Trim(line)));
+    }
     return kind;
   }
 

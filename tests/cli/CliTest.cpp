@@ -581,5 +581,24 @@ TEST_F(CliTest, CalcJsonWritesTheMarkerOfInsertedLinesAsThreeCharacters) {
   EXPECT_TRUE(found);
 }
 
+TEST_F(CliTest, ReadingWarnsOfAFileMadeUnderOtherSettings) {
+  WriteFile(Dir / "hint.json", R"({"format": "laytime-calculation/1",
+    "voyage": {"HintProRataCalcMethod": 1}})");
+  const std::string file = (Dir / "hint.ZQL").string();
+  ASSERT_EQ(Run({"make", (Dir / "hint.json").string(), "-o", file}).Code, 0);
+  std::ostringstream out;
+  std::ostringstream err;
+  RunCli({"dump", file, "--defaults"}, out, err);
+  EXPECT_NE(err.str().find("This ZQL file was made in combination with a different Pro Rata "
+                           "Calculation method ("),
+            std::string::npos)
+      << err.str();
+  // Under the settings the file was made with there is nothing to say.
+  std::ostringstream sameOut;
+  std::ostringstream sameErr;
+  RunCli({"dump", file, "--defaults", "--set", "ProRataCalculation=1"}, sameOut, sameErr);
+  EXPECT_EQ(sameErr.str().find("This ZQL file"), std::string::npos) << sameErr.str();
+}
+
 } // namespace
 } // namespace laytime::cli
