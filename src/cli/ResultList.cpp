@@ -116,14 +116,16 @@ int CreateResultList(const std::string& folder, const std::optional<std::string>
     out << "No file found " << mask << " DosErr= " << (folderExists ? 2 : 3) << "\n";
 
   std::string text = "; " + list + "\r\n";
+  bool allComputed = true;
   for (const std::string& file : files) {
     const TNetResult result = source(file);
+    allComputed = allComputed && result.Ok;
     text += file + ";" + (result.Ok ? Fixed(result.Value, 3, 20) : result.Reason) + "\r\n";
   }
   WriteListFile(list, text);
   if (!quiet)
     out << "Finish proceding " << mask << "\n";
-  return 0;
+  return allComputed ? 0 : 1;
 }
 
 int CompareResultList(const std::string& listPath, const std::optional<std::string>& folder,
@@ -146,6 +148,7 @@ int CompareResultList(const std::string& listPath, const std::optional<std::stri
   std::string okText;
   std::string errorText;
   int differences = 0;
+  int failures = 0;
   std::size_t start = 0;
   while (start < listText.size()) {
     std::size_t end = listText.find('\n', start);
@@ -161,6 +164,7 @@ int CompareResultList(const std::string& listPath, const std::optional<std::stri
     const TNetResult result = source(path);
     if (!result.Ok) {
       errorText += result.Reason + "\r\n";
+      ++failures;
       continue;
     }
     const std::optional<double> oldValue = ParseValue(oldText);
@@ -180,7 +184,8 @@ int CompareResultList(const std::string& listPath, const std::optional<std::stri
     if (!quiet)
       out << "Version compare finished. No differnces Found. For details review " << errorFile
           << " and " << okFile << " for the results. \n";
-    return 0;
+    // A file that can no longer be calculated is a finding even when no value differs.
+    return failures == 0 ? 0 : 1;
   }
   out << "CALCUALTION DIFFERCES FOUND !!!. Check files " << errorFile << " and " << okFile
       << " for the results. Please report all files listed in " << errorFile << " to Quillmark\n";

@@ -33,13 +33,13 @@ TNetResult NetResultOfCalculation(TCalculation& calculation, const std::string& 
 
 /// Writes "ResultList Lay {version}.TXT" in `folder` (or `listPath`): the line "; {list}",
 /// then "{path};{value}" (20 characters, 3 decimals) or "{path};{reason}" for every .ZQL file
-/// of the folder in name order. Returns the exit status.
+/// of the folder in name order. Returns the exit status: 1 when a file had no value.
 int CreateResultList(const std::string& folder, const std::optional<std::string>& listPath,
                      const TNetResultSource& source, std::ostream& out, bool quiet);
 
 /// Compares the files of `listPath` with their listed values and writes "LAY7OK.TXT" and
 /// "LAY7ERROR.TXT" in `folder` (the list's folder by default). Returns 1 when a value
-/// differs, 0 when none does.
+/// differs or a file has no value, 0 otherwise.
 int CompareResultList(const std::string& listPath, const std::optional<std::string>& folder,
                       const TNetResultSource& source, std::ostream& out, bool quiet);
 

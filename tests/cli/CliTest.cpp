@@ -544,7 +544,8 @@ TEST_F(CliTest, ResultListGivesTheReasonOfEveryFileThatCannotBeUsedAndGoesOn) {
 
   const std::string list = (Dir / "ResultList.TXT").string();
   TRun run = Run({"result-list", data.string(), "-o", list});
-  ASSERT_EQ(run.Code, 0) << run.Err;
+  // The files without a value are findings.
+  ASSERT_EQ(run.Code, 1) << run.Err;
   EXPECT_EQ(ReadFile(list), "; " + list + "\r\n" + damaged + ";file CRC checksum error. " +
                                 damaged + " is corrupt or has been damaged during a transfer\r\n" +
                                 good + ";           -3517.030\r\n" + invalid +
@@ -554,7 +555,7 @@ TEST_F(CliTest, ResultListGivesTheReasonOfEveryFileThatCannotBeUsedAndGoesOn) {
   const std::string missing = (data / "missing.ZQL").string();
   WriteFile(list, "; old list\r\n" + missing + ";  12.000\r\n" + good + ";  -3517.030\r\n");
   run = Run({"compare", list, "--folder", Dir.string()});
-  EXPECT_EQ(run.Code, 0) << run.Out << run.Err;
+  EXPECT_EQ(run.Code, 1) << run.Out << run.Err;
   EXPECT_EQ(ReadFile(Dir / "LAY7ERROR.TXT"), "File not found: " + missing + "\r\n");
   EXPECT_EQ(ReadFile(Dir / "LAY7OK.TXT"), "OK - " + good + "\r\n");
 }
