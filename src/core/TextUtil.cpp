@@ -17,8 +17,18 @@ char32_t UpperCaseCodePoint(char32_t c) {
   const bool latinLower = c >= 0xE0 && c <= 0xFE && c != 0xF7;
   if (asciiLower || latinLower)
     return c - 0x20;
-  if (c == 0xFF)
+  // The small letters of the code page's 0x80..0x9F range and ÿ, whose capitals lie outside
+  // Latin-1: š œ ž ÿ become Š Œ Ž Ÿ, as the system's ANSI upper-casing gives them.
+  switch (c) {
+  case 0x161:
+    return 0x160;
+  case 0x153:
+    return 0x152;
+  case 0x17E:
+    return 0x17D;
+  case 0xFF:
     return 0x178;
+  }
   return c;
 }
 

@@ -18,8 +18,9 @@ std::string SplitToken(std::string& text, char separator);
 /// A whole number of 32 bits: an optional sign and decimal digits, nothing else.
 std::optional<std::int32_t> TryStrToInt(std::string_view text);
 
-/// Upper case of ASCII letters and of the letters of the Latin-1 range (ä becomes Ä);
-/// the texts compared this way are month names and clock markers.
+/// Upper case of ASCII letters and of every small letter of the Windows-1252 code page (ä
+/// becomes Ä, š becomes Š, ÿ becomes Ÿ), as the system's ANSI upper-casing gives it; the texts
+/// compared this way are month names, clock markers and template passwords.
 std::string UpperCaseText(std::string_view text);
 
 } // namespace laytime
