@@ -7,7 +7,9 @@
 namespace laytime {
 
 namespace {
-bool IsEmptyDay(TDayNumber day) { return day == EmptyDay || day == EmptyTime; }
+bool IsEmptyDay(TDayNumber day) {
+  return day == EmptyDay || day == EmptyTime;
+}
 } // namespace
 
 TMinuteStamp DayTimeToMinutes(TDayNumber day, int minute) {
@@ -30,6 +32,10 @@ double DayTimeToDateTime(TDayNumber day, int minute) {
 
 TDayTime DateTimeToDayTime(double moment) {
   const double day = std::trunc(moment);
+  // A moment that is no number, or whose day no 32-bit day number holds, has no day and time.
+  const bool hasDay = day >= -2147483648.0 && day <= 2147483647.0;
+  if (!hasDay)
+    return {};
   const auto minute = RoundHalfEven((moment - day) * 1440.0);
   return {static_cast<TDayNumber>(day), static_cast<TMinuteOfDay>(minute)};
 }

@@ -26,9 +26,14 @@ double DayTimeToDateTime(TDayNumber day, int minute);
 
 /// The day is the moment truncated toward zero; the minute is the fraction × 1440 rounded
 /// half-even, so a moment less than half a minute before midnight gives minute 1440.
+/// A moment that is not a number or lies beyond the 32-bit day numbers gives both empty markers.
 TDayTime DateTimeToDayTime(double moment);
 
-inline double EmptyToZero(double value) { return value == EmptyReal ? 0.0 : value; }
-inline int EmptyTimeToZero(int minute) { return minute == EmptyTime ? 0 : minute; }
+inline double EmptyToZero(double value) {
+  return value == EmptyReal ? 0.0 : value;
+}
+inline int EmptyTimeToZero(int minute) {
+  return minute == EmptyTime ? 0 : minute;
+}
 
 } // namespace laytime

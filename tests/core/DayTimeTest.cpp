@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace laytime {
 namespace {
 
@@ -24,6 +26,24 @@ TEST(DayTimeTest, MomentJustBeforeMidnightIsMinute1440OfTheSameDay) {
   EXPECT_DOUBLE_EQ(DayTimeToDateTime(45000, 720), 45000.5);
   EXPECT_DOUBLE_EQ(DayTimeToDateTime(EmptyDay, 720), 0.5);
   EXPECT_DOUBLE_EQ(DayTimeToDateTime(45000, EmptyTime), 45000.0);
+}
+
+// The day is the moment truncated toward zero, so a moment before day 0 keeps day 0 and gives a
+// negative minute. A moment that is no number or lies beyond every 32-bit day gives the empty
+// markers instead of an undefined conversion.
+TEST(DayTimeTest, MomentsOutsideTheDayRange) {
+  EXPECT_EQ(DateTimeToDayTime(-0.25), (TDayTime{0, -360}));
+  EXPECT_EQ(DateTimeToDayTime(-1.5), (TDayTime{-1, -720}));
+  EXPECT_EQ(DateTimeToDayTime(2958465.5), (TDayTime{2958465, 720}));
+  const double beyond[] = {std::numeric_limits<double>::quiet_NaN(),
+                           std::numeric_limits<double>::infinity(),
+                           -std::numeric_limits<double>::infinity(),
+                           1e300,
+                           -1e300,
+                           2147483648.0,
+                           -2147483649.0};
+  for (const double moment : beyond)
+    EXPECT_EQ(DateTimeToDayTime(moment), (TDayTime{EmptyDay, EmptyTime})) << moment;
 }
 
 } // namespace
