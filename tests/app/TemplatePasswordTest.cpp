@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace laytime {
 namespace {
@@ -47,6 +50,10 @@ TEST(TemplatePasswordTest, CaseAndSurroundingBlanksDoNotMatter) {
   }
   EXPECT_TRUE(TemplatePasswordMatches("\xC3\xA4rger", ScrambleTemplatePassword("\xC3\x84RGER")));
   EXPECT_TRUE(TemplatePasswordMatches("  ", ""));
+  // š œ ž ÿ have capitals in the code page: "šœžÿ" matches a password stored as "ŠŒŽŸ".
+  EXPECT_TRUE(
+      TemplatePasswordMatches("\xC5\xA1\xC5\x93\xC5\xBE\xC3\xBF",
+                              ScrambleTemplatePassword("\xC5\xA0\xC5\x92\xC5\xBD\xC5\xB8")));
 }
 
 // The scrambled bytes take every value 0..255; the stored text must give them all back.
@@ -57,6 +64,99 @@ TEST(TemplatePasswordTest, EveryScrambledByteSurvivesTheCodePageRoundTrip) {
   }
   // Í scrambles to the undefined byte 0x81, which must not come back as '?'.
   EXPECT_EQ(Utf8ToWindows1252(ScrambleTemplatePassword("\xC3\x8D")), "\x81");
+}
+
+// ---- Asking for the password of a protected template ----
+
+// The ask dialog as a script: each entry is what the user typed before pressing OK, or nothing
+// for Cancel. The dialog's result is the scrambled form of the typed text.
+struct TScriptedDialog {
+  std::vector<std::optional<std::string>> Answers;
+  std::vector<std::string> Hints;
+  std::vector<std::string> Messages;
+  std::size_t Next = 0;
+
+  TAskTemplatePassword Ask() {
+    return [this](std::string_view hint) -> std::optional<std::string> {
+      Hints.emplace_back(hint);
+      const std::optional<std::string>& answer = Answers.at(Next++);
+      if (!answer)
+        return std::nullopt;
+      return ScrambleTemplatePassword(*answer);
+    };
+  }
+  TShowPasswordMessage Show() {
+    return [this](std::string_view message) { Messages.emplace_back(message); };
+  }
+};
+
+TEST(TemplatePasswordTest, HintAndMessageTexts) {
+  EXPECT_EQ(UpdateTemplatePasswordHint,
+            "This template is password protected. You will need to enter a valid password to "
+            "update this template: ");
+  EXPECT_EQ(BaseTemplatePasswordHint,
+            "The base template used to create this calculation is password protected. Please "
+            "enter the password of the base template:");
+  EXPECT_EQ(InvalidTemplatePasswordMessage, "Invalid password. Please try again");
+  EXPECT_EQ(PasswordsDoNotMatchMessage, "Passwords do not match. Please try again.");
+}
+
+TEST(TemplatePasswordTest, AnUnprotectedTemplateIsChangedWithoutAsking) {
+  TScriptedDialog dialog;
+  EXPECT_TRUE(TemplateChangePermitted("", UpdateTemplatePasswordHint, dialog.Ask(), dialog.Show()));
+  EXPECT_TRUE(dialog.Hints.empty());
+  EXPECT_TRUE(dialog.Messages.empty());
+}
+
+TEST(TemplatePasswordTest, WrongPasswordsAreAskedAgainUntilTheRightOneOrCancel) {
+  const std::string stored = ScrambleTemplatePassword("SECRET");
+  struct TRow {
+    const char* Name;
+    std::vector<std::optional<std::string>> Answers;
+    bool Permitted;
+    std::size_t WrongMessages;
+  };
+  const TRow rows[] = {
+      {"RightAtOnce", {" secret "}, true, 0},
+      {"RightAtTheThirdTry", {"guess", "", "Secret"}, true, 2},
+      {"CancelAtOnce", {std::nullopt}, false, 0},
+      {"CancelAfterAWrongOne", {"guess", std::nullopt}, false, 1},
+  };
+  for (const TRow& row : rows) {
+    SCOPED_TRACE(row.Name);
+    TScriptedDialog dialog{row.Answers};
+    EXPECT_EQ(
+        TemplateChangePermitted(stored, BaseTemplatePasswordHint, dialog.Ask(), dialog.Show()),
+        row.Permitted);
+    EXPECT_EQ(dialog.Next, row.Answers.size());
+    EXPECT_EQ(dialog.Hints,
+              std::vector<std::string>(row.Answers.size(), std::string(BaseTemplatePasswordHint)));
+    EXPECT_EQ(dialog.Messages, std::vector<std::string>(
+                                   row.WrongMessages, std::string(InvalidTemplatePasswordMessage)));
+  }
+}
+
+// ---- Giving a template a new password ----
+
+TEST(TemplatePasswordTest, NewPasswordMustBeTypedTwiceAlike) {
+  struct TRow {
+    const char* Name;
+    const char* First;
+    const char* Second;
+    std::optional<std::string> Result;
+  };
+  const TRow rows[] = {
+      {"Alike", "Secret", "Secret", ScrambleTemplatePassword("SECRET")},
+      {"CaseAndBlanksDoNotMatter", " secret", "SECRET  ", ScrambleTemplatePassword("SECRET")},
+      {"BothEmptyRemovesProtection", "", "  ", std::string()},
+      {"Different", "secret", "secrets", std::nullopt},
+      {"SecondMissing", "secret", "", std::nullopt},
+      {"SameBytesButDifferentLetters", "\xCE\xB1", "\xCE\xB2", std::nullopt}, // alpha, beta
+  };
+  for (const TRow& row : rows) {
+    SCOPED_TRACE(row.Name);
+    EXPECT_EQ(ConfirmNewTemplatePassword(row.First, row.Second), row.Result);
+  }
 }
 
 } // namespace

@@ -37,4 +37,28 @@ bool TemplatePasswordMatches(std::string_view typed, std::string_view stored) {
   return ScrambleTemplatePassword(typed) == stored;
 }
 
+bool TemplateChangePermitted(std::string_view storedPassword, std::string_view hint,
+                             const TAskTemplatePassword& ask,
+                             const TShowPasswordMessage& showMessage) {
+  if (storedPassword.empty())
+    return true;
+  for (;;) {
+    const std::optional<std::string> entered = ask(hint);
+    if (!entered)
+      return false;
+    if (*entered == storedPassword)
+      return true;
+    showMessage(InvalidTemplatePasswordMessage);
+  }
+}
+
+std::optional<std::string> ConfirmNewTemplatePassword(std::string_view first,
+                                                      std::string_view second) {
+  // Compared as typed, only trimmed and in capitals: two texts that the code page turns into
+  // the same bytes ('?' for what it lacks) are still different entries.
+  if (UpperCaseText(Trim(first)) != UpperCaseText(Trim(second)))
+    return std::nullopt;
+  return ScrambleTemplatePassword(first);
+}
+
 } // namespace laytime
