@@ -89,6 +89,15 @@ private:
   std::string& FPath;
 };
 
+/// False when the text holds a control character other than tab, carriage return and line feed:
+/// a scrambled file unscrambled from a damaged byte on.
+bool HoldsOnlyText(std::string_view text) {
+  return std::none_of(text.begin(), text.end(), [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return (byte < 0x20 && c != '\t' && c != '\r' && c != '\n') || byte == 0x7F;
+  });
+}
+
 void CheckVersion(const TDataIdentificationRecord& identification) {
   const std::int32_t code = identification.SubversionCode;
   if (code >= OldestTransferSubversion)
@@ -274,11 +283,18 @@ std::string TTransferFiles::ReadTransferText(const std::string& fileName, TTrans
 bool TTransferFiles::AcceptChecksum(std::string_view text, TTransferKind kind, bool scrambled) {
   TProgressScope progress(*FEnvironment.Dialogs, "Checking Import File");
   const TChecksumCheck check = CheckTransferChecksum(text);
-  // Every export ends with the checksum line. In a scrambled file one changed byte garbles
-  // everything after it, the checksum line included, so there a missing line means damage;
-  // only a text saved unscrambled, as a person may have edited it, may go without one.
+  // A file without the checksum line is accepted: a peer may have written none, and a person
+  // may have edited a text saved unscrambled. In a scrambled file one changed byte garbles
+  // everything after it, the checksum line included; such a tail holds bytes no text holds and
+  // is taken as a checksum error. A scrambled file that was merely cut short reads as clean
+  // text, so its user is told that nothing was checked.
+  const bool missingLine = check == TChecksumCheck::NoChecksumLine;
+  if (missingLine && scrambled && HoldsOnlyText(text))
+    FEnvironment.Messages->Inform(
+        "The file has no checksum line, so it could not be checked for damage. Check all "
+        "details and results with utmost care before making any use of them.");
   const bool damaged =
-      check == TChecksumCheck::Differs || (scrambled && check == TChecksumCheck::NoChecksumLine);
+      check == TChecksumCheck::Differs || (missingLine && scrambled && !HoldsOnlyText(text));
   if (!damaged)
     return true;
   if (FEnvironment.Dialogs->AskAbortIgnore("File checksum error. The file is possibly invalid or "

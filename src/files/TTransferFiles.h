@@ -62,8 +62,9 @@ struct TTransferEnvironment {
 /// show every problem themselves and answer whether they imported: a rejected or unreadable
 /// file, or one the user declined, leaves the calculation empty (one empty port, one empty
 /// pro-rata partner). A checksum that differs is an error the user may pass over in two steps;
-/// a missing checksum line passes only in a file stored unscrambled (as a person may have
-/// edited it), because in a scrambled file it means that a changed byte garbled the rest.
+/// a file without checksum line is accepted, in a scrambled file with a warning that it could
+/// not be checked, unless its text is garbled (a changed byte garbles everything after it), which
+/// counts as a checksum that differs.
 /// A source that starts with "[ZQLAY" (any case) is read as unscrambled text. Temporary files are
 /// put on the removal list and removed at the end of each export and import.
 class TTransferFiles {

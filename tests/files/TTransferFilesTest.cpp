@@ -381,6 +381,59 @@ INSTANTIATE_TEST_SUITE_P(
                                  {ChecksumQuestion, CalculationWarning}}),
     [](const testing::TestParamInfo<ChecksumCase>& info) { return info.param.Name; });
 
+const std::string WithoutChecksumText = "[ZQLaytimeCalculation]\r\n"
+                                        "[Identification]\r\n"
+                                        "SubversionCode=25\r\n"
+                                        "[CPData]\r\n"
+                                        "VesselName=\"Older Peer\"\r\n";
+
+const std::string NoChecksumWarning =
+    "I: The file has no checksum line, so it could not be checked for damage. Check all details "
+    "and results with utmost care before making any use of them.";
+
+struct NoChecksumCase {
+  const char* Name;
+  std::string Text;
+  bool Imported;
+  std::vector<std::string> Questions;
+  std::vector<std::string> Messages;
+};
+
+class TransferNoChecksumTest : public testing::TestWithParam<NoChecksumCase> {};
+
+// Every export ends with the checksum line, yet a file without one is accepted: it may come
+// from a peer that wrote none. In a scrambled file the line may also be missing because the
+// file was cut short, so the user is told that nothing was checked; a tail that unscrambles to
+// bytes no text holds is damage and is treated as a checksum error.
+TEST_P(TransferNoChecksumTest, AScrambledFileWithoutChecksumLine) {
+  const NoChecksumCase& c = GetParam();
+  TTransferFixture f;
+  const std::string file = f.Folder.File("Peer.ZQA");
+  WriteBytes(file, ScrambleTransferText(c.Text, TScrambleHeader{1, 2, 3, 4}));
+
+  EXPECT_EQ(f.Transfer->ImportCalculationTransfer(file), c.Imported);
+  EXPECT_EQ(f.Dialogs.Questions(), c.Questions);
+  std::vector<std::string> messages = f.Messages.Texts;
+  std::erase(messages, MissingTemplateWarning(f));
+  EXPECT_EQ(messages, c.Messages);
+  EXPECT_EQ(f.Calc.Voyage.VesselName, c.Imported ? "Older Peer" : "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, TransferNoChecksumTest,
+    testing::Values(NoChecksumCase{"CleanText", WithoutChecksumText, true, {}, {NoChecksumWarning}},
+                    NoChecksumCase{"CleanTextWithoutLastLineEnd",
+                                   WithoutChecksumText.substr(0, WithoutChecksumText.size() - 2),
+                                   true,
+                                   {},
+                                   {NoChecksumWarning}},
+                    NoChecksumCase{"GarbledTail",
+                                   WithoutChecksumText + "\x01\x9c\x07#\x1b",
+                                   false,
+                                   {ChecksumQuestion},
+                                   {}}),
+    [](const testing::TestParamInfo<NoChecksumCase>& info) { return info.param.Name; });
+
 TEST(TransferImportTest, ChangingOneByteOfAScrambledFileFailsTheChecksum) {
   TTransferFixture f;
   const std::string file = f.Folder.File("Voyage.ZQA");
