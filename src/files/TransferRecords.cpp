@@ -174,15 +174,12 @@ void ReadVoyageSection(const TTransferReader& r, TVoyageRec& v, TTemplateSetting
   v.VoyInfo1 = r.ReadText(Voyage, "VoyInfo1");
   v.VoyInfo2 = r.ReadText(Voyage, "VoyInfo2");
   v.VoyInfo3 = r.ReadText(Voyage, "VoyInfo3");
-  // The sender's labels explain the sender's texts; a file without them keeps the template's.
-  const auto readLabel = [&r](std::string_view key, std::string& label) {
-    if (r.Ini().FindValue(Voyage, key) != nullptr)
-      label = r.ReadText(Voyage, key);
-  };
-  readLabel("CPFormCaption", s.CPFormCaption);
-  readLabel("VoyInfo1Caption", s.VoyInfo1Caption);
-  readLabel("VoyInfo2Caption", s.VoyInfo2Caption);
-  readLabel("VoyInfo3Caption", s.VoyInfo3Caption);
+  // The sender's labels explain the sender's texts. An empty label is written as no key at
+  // all, so a missing key reads as the empty label like every text.
+  s.CPFormCaption = r.ReadText(Voyage, "CPFormCaption");
+  s.VoyInfo1Caption = r.ReadText(Voyage, "VoyInfo1Caption");
+  s.VoyInfo2Caption = r.ReadText(Voyage, "VoyInfo2Caption");
+  s.VoyInfo3Caption = r.ReadText(Voyage, "VoyInfo3Caption");
   v.CPDate = r.ReadDate(Voyage, "CPDate");
   v.LastUpdate = r.ReadDate(Voyage, "LastUpdate");
   v.PortMode = r.ReadEnum<TPortMode>(Voyage, "PortMode");

@@ -72,8 +72,8 @@ TDataIdentificationRecord ReadIdentification(const TTransferReader& reader);
 /// The voyage record with the labels of the C/P form and voyage lines (template settings).
 void WriteVoyageSection(TTransferWriter& writer, const TVoyageRec& voyage,
                         const TTemplateSettings& settings);
-/// Reads the keys present over `voyage`; Booleans that are missing keep their value. The labels
-/// are taken into `settings` only where the file has them.
+/// Reads the keys over `voyage`; Booleans that are missing keep their value, every other missing
+/// key gives the empty marker of its kind. The four labels go into `settings`.
 void ReadVoyageSection(const TTransferReader& reader, TVoyageRec& voyage,
                        TTemplateSettings& settings);
 

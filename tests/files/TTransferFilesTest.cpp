@@ -326,6 +326,25 @@ TEST(TransferImportTest, MissingEnumerationKeysGiveOneAndMissingBooleansKeepThei
   EXPECT_EQ(f.Calc.Ports.GetItem(0).PortInfoCollection.Count(), 0);
 }
 
+TEST(TransferImportTest, MissingCaptionKeysGiveEmptyCaptions) {
+  TTransferFixture f;
+  f.Calc.TemplateSettings.CPFormCaption = "Charter form";
+  f.Calc.TemplateSettings.VoyInfo1Caption = "Owner";
+  f.Calc.TemplateSettings.VoyInfo2Caption = "Route";
+  f.Calc.TemplateSettings.VoyInfo3Caption = "Notes";
+  const std::string file = f.Folder.File("Hand.ZQA");
+  // A sender whose labels are empty writes no caption keys; the labels arrive empty.
+  WriteBytes(file, Bytes("[ZQLaytimeCalculation]\r\n"
+                         "[Identification]\r\n"
+                         "SubversionCode=27\r\n"
+                         "[CPData]\r\n"
+                         "VoyInfo2Caption=\"Rotation\"\r\n"));
+  ASSERT_TRUE(f.Transfer->ImportCalculationTransfer(file));
+  const TTemplateSettings& s = f.Calc.TemplateSettings;
+  EXPECT_EQ(std::tie(s.CPFormCaption, s.VoyInfo1Caption, s.VoyInfo2Caption, s.VoyInfo3Caption),
+            std::make_tuple("", "", "Rotation", ""));
+}
+
 struct ChecksumCase {
   const char* Name;
   TAbortIgnore AbortIgnore;
