@@ -26,8 +26,14 @@ const char* TemporaryExtension(bool calculation) {
   return calculation ? ".$$A" : ".$$S";
 }
 
-std::string WithExtension(const std::string& fileName, const char* extension) {
-  return std::filesystem::path(fileName).replace_extension(extension).string();
+/// The temporary text of `fileName`: the same name with `extension` in place of its own, or
+/// with `extension` added when it has that extension already (in any case), so that the
+/// temporary text is never the file itself.
+std::string TemporaryName(const std::string& fileName, const char* extension) {
+  std::filesystem::path path(fileName);
+  if (AsciiUpperCase(path.extension().string()) == extension)
+    return fileName + extension;
+  return path.replace_extension(extension).string();
 }
 
 std::vector<std::uint8_t> Bytes(std::string_view text) {
@@ -181,7 +187,7 @@ TDataIdentificationRecord TTransferFiles::NewIdentification() const {
 void TTransferFiles::WriteTransferFile(const std::string& fileName, TTransferKind kind,
                                        const TTransferIni& ini, const TTransferWriter& writer) {
   std::string temporary =
-      WithExtension(fileName, TemporaryExtension(kind == TTransferKind::Calculation));
+      TemporaryName(fileName, TemporaryExtension(kind == TTransferKind::Calculation));
   FEnvironment.TemporaryFiles->Add(temporary);
   TTemporaryScope removal(temporary);
 
@@ -269,7 +275,7 @@ std::string TTransferFiles::ReadTransferText(const std::string& fileName, TTrans
     return std::string(image.begin(), image.end());
 
   std::string text = UnscrambleTransferText(image);
-  temporary = WithExtension(fileName, TemporaryExtension(kind == TTransferKind::Calculation));
+  temporary = TemporaryName(fileName, TemporaryExtension(kind == TTransferKind::Calculation));
   FEnvironment.TemporaryFiles->Add(temporary);
   // The text is read from memory; the copy on disk only mirrors it, so it is written without
   // flushing, and a source folder the program may not write to does not stop the import.

@@ -187,6 +187,33 @@ TEST(TransferExportTest, TemporaryTextIsListedAndRemoved) {
   EXPECT_FALSE(std::filesystem::exists(f.Folder.File("Voyage.$$A")));
 }
 
+// A file named with the temporary extension itself must not be taken for its own temporary
+// text: the export would delete what it wrote, and the import the file it reads.
+TEST(TransferExportTest, AFileNamedLikeTheTemporaryTextSurvivesExportAndImport) {
+  TTransferFixture f;
+  f.Calc.Voyage.VesselName = "Nordic Star";
+  f.Calc.Ports.GetItem(0).PortData.PortName = "Santos";
+  const std::string calculation = f.Folder.File("Voyage.$$A");
+  const std::string port = f.Folder.File("Port.$$s");
+  f.Transfer->ExportCalculationTransfer(calculation);
+  f.Transfer->ExportSoFTransfer(port, 0);
+  ASSERT_TRUE(std::filesystem::exists(calculation));
+  ASSERT_TRUE(std::filesystem::exists(port));
+  EXPECT_EQ(f.TemporaryFiles.Paths(),
+            (std::vector<std::string>{calculation + ".$$A", port + ".$$S"}));
+
+  f.Calc.Clear();
+  ASSERT_TRUE(f.Transfer->ImportCalculationTransfer(calculation));
+  EXPECT_EQ(f.Calc.Voyage.VesselName, "Nordic Star");
+  EXPECT_TRUE(std::filesystem::exists(calculation));
+  EXPECT_FALSE(std::filesystem::exists(calculation + ".$$A"));
+  TDataIdentificationRecord identification;
+  TPortItem read(f.Calc);
+  ASSERT_TRUE(f.Transfer->ReadSoFTransfer(port, identification, read));
+  EXPECT_EQ(read.PortData.PortName, "Santos");
+  EXPECT_TRUE(std::filesystem::exists(port));
+}
+
 TEST(TransferExportTest, TellsWhichTextsLoseCharacters) {
   TTransferFixture f;
   f.Calc.Voyage.VesselName = "MV Ωmega";
