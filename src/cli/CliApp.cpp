@@ -271,10 +271,6 @@ TProgramSettings ResolveSettings(const TOptions& options) {
     settings.TemplatePath = *options.TemplateDir;
   if (options.DefaultTemplate)
     settings.DefaultTemplateName = *options.DefaultTemplate;
-  // The version-6 import looks for the INI file named in the file's header in the version-6
-  // program folder; --ini names a file in the folder to take.
-  if (options.Ini)
-    settings.NVR6ProgramPath = std::filesystem::path(*options.Ini).parent_path().string();
   return settings;
 }
 
@@ -283,7 +279,7 @@ class TSession {
 public:
   TSession(const TOptions& options, std::ostream& err)
       : Settings(ResolveSettings(options)), FMessages(err, options.Quiet), FDialogs(options.Answer),
-        FLegacyImporter(LegacyEnvironment()), Calculation(Settings),
+        FLegacyImporter(LegacyEnvironment(options.Ini.value_or(""))), Calculation(Settings),
         Files(Calculation, FileEnvironment()),
         Transfer(Calculation, Files,
                  TTransferEnvironment(FMessages, FDialogs, FTemporaryFiles,
@@ -362,10 +358,12 @@ private:
     return kind;
   }
 
-  TLegacyImportEnvironment LegacyEnvironment() {
+  /// The version-6 import; `iniFile` (--ini) is read instead of the INI file the header names.
+  TLegacyImportEnvironment LegacyEnvironment(const std::string& iniFile) {
     TLegacyImportEnvironment environment(FMessages,
                                          TFormatContext{IsoLocale(), Settings.DateFormat});
     environment.Progress = &FDialogs;
+    environment.IniFile = iniFile;
     return environment;
   }
 

@@ -342,6 +342,8 @@ void ReadSoFLines(TByteReader& reader, const TLegacyIniSettings& ini, TCalculati
 /// current folder; a file whose name differs only in case is taken when there is no exact one.
 std::string LegacyIniPath(const TLegacyHeader& header, const TCalculation& calculation,
                           const TLegacyImportEnvironment& environment) {
+  if (!environment.IniFile.empty())
+    return environment.IniFile;
   std::string name(Trim(header.IniName));
   const std::size_t slash = name.find_last_of("\\/:");
   if (slash != std::string::npos)

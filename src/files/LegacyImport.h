@@ -57,6 +57,9 @@ struct TLegacyImportEnvironment {
   /// Where the INI file is looked for when no version-6 program folder is set (the program's
   /// current folder when empty).
   std::string CurrentFolder;
+  /// The INI file to read whatever name the file's header gives (the command line's --ini);
+  /// when empty the INI file is looked up as ImportLegacyFile says.
+  std::string IniFile;
 };
 
 /// Imports the version-6 file read by `reader`, which stands after the 8-byte identifier field,
@@ -64,9 +67,10 @@ struct TLegacyImportEnvironment {
 /// identifier; `fileMoment` the file's own date and time (days since 30 December 1899, 0 when
 /// unknown), which becomes the last-save moment of the status.
 ///
-/// The INI file named in the header (default "NVRWIN.INI", only its file name counts) is looked
-/// up in the version-6 program folder of the program settings, else in the current folder; a
-/// name that differs only in case is found too. It fills the template settings (see
+/// The INI file is the environment's IniFile when that is set; otherwise the one named in the
+/// header (default "NVRWIN.INI", only its file name counts), looked up in the version-6 program
+/// folder of the program settings, else in the current folder; a name that differs only in case
+/// is found too. It fills the template settings (see
 /// ReadLegacyIni).
 ///
 /// A file that ends inside a record, or a statement-of-facts line of a port that does not

@@ -601,5 +601,23 @@ TEST_F(CliTest, ReadingWarnsOfAFileMadeUnderOtherSettings) {
   EXPECT_EQ(sameErr.str().find("This ZQL file"), std::string::npos) << sameErr.str();
 }
 
+TEST_F(CliTest, TheIniFileGivenOnTheCommandLineIsReadWhateverTheFileNames) {
+  // A version-6 file without ports whose header names the INI file OFFICE.INI.
+  std::string header(288, '\0');
+  header.replace(216, 11, "\x0AOFFICE.INI");
+  WriteFile(Dir / "OLD.DAT", std::string("\x05NVR65\0\0", 8) + header + std::string(716, '\0'));
+  WriteFile(Dir / "mine.ini", "[Global]\r\nDISABLE DESPATCH=Ja\r\n");
+  // The folder also holds the INI file the header names, which must not be read.
+  WriteFile(Dir / "OFFICE.INI", "[Global]\r\nDISABLE DESPATCH=No\r\n");
+  std::ostringstream out;
+  std::ostringstream err;
+  ASSERT_EQ(RunCli({"dump", (Dir / "OLD.DAT").string(), "--defaults", "--ini",
+                    (Dir / "mine.ini").string()},
+                   out, err),
+            0)
+      << err.str();
+  EXPECT_TRUE(Member(Member(ParseJson(out.str()), "voyage"), "DespatchDisabled").AsBoolean());
+}
+
 } // namespace
 } // namespace laytime::cli
