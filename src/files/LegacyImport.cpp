@@ -403,6 +403,9 @@ void FillVoyage(const TLegacyHeader& h, const TPortFacts& facts, const TLegacyIn
   else if (facts.HaveDespatchMode)
     v.DespatchModeAllPorts = facts.DespatchMode;
   v.Modified = true;
+  // Version 6 kept each charterer's quantity for the whole voyage only; the flag, which a
+  // cleared voyage keeps, must not survive from the calculation open before.
+  v.ProRataPerPort = false;
   v.DespatchDisabled = ini.DisableDespatch;
   v.ShexDisabled = false;
   v.Remarks.clear();

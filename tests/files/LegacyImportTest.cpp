@@ -299,6 +299,22 @@ TEST_F(LegacyImportTest, AnNVR64FileTakesTheVoyageRatesFromItsLastPort) {
       std::make_tuple(EmptyDay, EmptyTime, EmptyDay, EmptyTime));
 }
 
+// Version 6 kept each charterer's quantity for the whole voyage only, so the imported
+// calculation shares on those quantities whatever the calculation open before did.
+TEST_F(LegacyImportTest, ChartererQuantitiesHoldForTheWholeVoyage) {
+  WriteIni("NVRWIN.INI", FullIni);
+  Calc.Voyage.ProRataPerPort = true;
+  TLegacyFileBuilder file("NVR69");
+  file.Header().Str(0, "SHARED").I16(129, 1).U8(131, 1);
+  file.Charterers().Str(0, "Cargill").F64(41, 30000).Str(57, "Bunge").F64(98, 20000);
+  FillPort(file.AddPort(), 1);
+  Import(file, "NVR69");
+
+  EXPECT_FALSE(Calc.Voyage.ProRataPerPort);
+  ASSERT_EQ(Calc.ProRata.Count(), 2);
+  EXPECT_EQ(Calc.ProRata.GetItem(1).ProRataRec.Quantity, 20000.0);
+}
+
 TEST_F(LegacyImportTest, AnNVR52FileHasNoChartererBlockAndOldPorts) {
   TLegacyFileBuilder file("NVR52");
   file.Header().Str(0, "VETERAN").I16(129, 1).U8(131, 3).U8(146, 1).I32(147, 5).I32(151, 6);
