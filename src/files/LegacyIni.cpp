@@ -176,19 +176,23 @@ void ReadShexTable(const TLegacyIniReader& ini, TTemplateSettings& settings,
   }
 }
 
+/// The text of the INI file; nothing when there is no such file. A file that is there but too
+/// large or unreadable gives the empty text, which has no section Global and so is invalid.
 std::optional<std::string> ReadSmallFile(const std::string& path) {
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error))
     return std::nullopt;
   const std::uintmax_t size = std::filesystem::file_size(path, error);
   if (error || size > MaxLegacyIniSize)
-    return std::nullopt;
+    return std::string();
   try {
     const std::vector<std::uint8_t> bytes =
         THostFile::Open(path, TFileAccess::ReadShared).ReadAll();
+    if (bytes.size() > MaxLegacyIniSize)
+      return std::string();
     return std::string(bytes.begin(), bytes.end());
   } catch (const ELaytimeError&) {
-    return std::nullopt;
+    return std::string();
   }
 }
 

@@ -50,13 +50,13 @@ inline constexpr std::size_t MaxLegacyIniSize = 1024u * 1024u;
 ///
 /// Before reading, the template settings get the limits version 6 worked with (laytime 365 days,
 /// port time 90 days) and a single SHEX preset "None/SHINC" without days and times. A missing
-/// file, or one without a section [Global], is reported through `messages` (the calculation
-/// must then be checked by hand) and leaves these values. From [Global] come the despatch flag
-/// and mode, the load-days limit (with a full stop as decimal separator), the currency and
-/// cargo-unit lists, the remark lists of conditions 0 to 11 (an empty list gets one empty
-/// remark) and the ten event names; from [Exchange] the transfer options; from [ShexTable] up to
-/// fourteen SHEX presets, their times read as typed times are. Keys missing from the file leave
-/// the values as they are. Sections and keys are found whatever their case.
+/// file, or one without a section [Global] (also one too large or unreadable), is reported
+/// through `messages` (the calculation must then be checked by hand) and leaves these values. From
+/// [Global] come the despatch flag and mode, the load-days limit (with a full stop as decimal
+/// separator), the currency and cargo-unit lists, the remark lists of conditions 0 to 11 (an empty
+/// list gets one empty remark) and the ten event names; from [Exchange] the transfer options; from
+/// [ShexTable] up to fourteen SHEX presets, their times read as typed times are. Keys missing from
+/// the file leave the values as they are. Sections and keys are found whatever their case.
 TLegacyIniSettings ReadLegacyIni(const std::string& path, TTemplateSettings& settings,
                                  IFileMessages& messages, const TFormatContext& format);
 

@@ -391,6 +391,27 @@ void ExpectEmptyCalculation(const TCalculation& calc) {
   EXPECT_TRUE(calc.ProRata.IsEmptyRec(0));
 }
 
+// A file that is there but too large to be the INI file of version 6 is reported as invalid,
+// not as missing.
+TEST_F(LegacyImportTest, AnIniFileTooLargeToReadIsReportedAsInvalid) {
+  std::string text = "[Global]\r\nCURRENCY STR=USD\r\n";
+  text.resize(MaxLegacyIniSize + 1, ' ');
+  WriteIni("HUGE.INI", text);
+  const std::string advice = " Some items may be missing or invalid and must be adjusted "
+                             "manually.\r\nCarefully check the imported calculation file before "
+                             "using it.";
+  TTemplateSettings settings;
+  const TLegacyIniSettings read =
+      ReadLegacyIni(Folder.File("HUGE.INI"), settings, Messages, Environment.Format);
+  ReadLegacyIni(Folder.File("MISSING.INI"), settings, Messages, Environment.Format);
+  EXPECT_TRUE(read.Currencies.empty());
+  EXPECT_EQ(
+      Messages.Texts,
+      (std::vector<std::string>{
+          "I: WARNING: Required INI file " + Folder.File("HUGE.INI") + " invalid." + advice,
+          "I: WARNING: Required INI file " + Folder.File("MISSING.INI") + " not found." + advice}));
+}
+
 TEST_F(LegacyImportTest, ALineOfAPortThatDoesNotExistEndsTheImportWithItsMessage) {
   for (const std::int16_t portNumber : {std::int16_t{0}, std::int16_t{3}, std::int16_t{-1}}) {
     TLegacyFileBuilder file("NVR68");
