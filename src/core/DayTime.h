@@ -29,9 +29,14 @@ double DayTimeToDateTime(TDayNumber day, int minute);
 /// A moment that is not a number or lies beyond the 32-bit day numbers gives both empty markers.
 TDayTime DateTimeToDayTime(double moment);
 
+/// The empty marker becomes 0; any other value passes unchanged.
 inline double EmptyToZero(double value) {
   return value == EmptyReal ? 0.0 : value;
 }
+inline TMinuteOfDay EmptyToZero(TMinuteOfDay minute) {
+  return minute == EmptyTime ? TMinuteOfDay{0} : minute;
+}
+/// As EmptyToZero for a minute of day that has been widened to an int.
 inline int EmptyTimeToZero(int minute) {
   return minute == EmptyTime ? 0 : minute;
 }

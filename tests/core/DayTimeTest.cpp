@@ -28,6 +28,15 @@ TEST(DayTimeTest, MomentJustBeforeMidnightIsMinute1440OfTheSameDay) {
   EXPECT_DOUBLE_EQ(DayTimeToDateTime(45000, EmptyTime), 45000.0);
 }
 
+TEST(DayTimeTest, EmptyToZeroForRealsAndMinutes) {
+  EXPECT_EQ(EmptyToZero(EmptyReal), 0.0);
+  EXPECT_EQ(EmptyToZero(2.5), 2.5);
+  EXPECT_EQ(EmptyToZero(EmptyTime), 0);
+  EXPECT_EQ(EmptyToZero(TMinuteOfDay{1440}), 1440);
+  EXPECT_EQ(EmptyTimeToZero(EmptyTime), 0);
+  EXPECT_EQ(EmptyTimeToZero(600), 600);
+}
+
 // The day is the moment truncated toward zero, so a moment before day 0 keeps day 0 and gives a
 // negative minute. A moment that is no number or lies beyond every 32-bit day gives the empty
 // markers instead of an undefined conversion.
