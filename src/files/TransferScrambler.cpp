@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 
 namespace laytime {
 
@@ -82,13 +83,17 @@ TChecksumCheck CheckTransferChecksum(std::string_view text) {
   if (lines.empty() || !StartsWithIgnoringCase(lines.back(), "CRC="))
     return TChecksumCheck::NoChecksumLine;
 
+  // The export writes the checksum unsigned; a peer that wrote it as a signed 32-bit number
+  // means the same 32 bits, so both ranges are read.
   std::string_view number = Trim(lines.back().substr(4));
-  std::uint64_t stored = 0;
-  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), stored);
+  std::int64_t value = 0;
+  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
   const bool readable = !number.empty() && error == std::errc() &&
-                        end == number.data() + number.size() && stored <= 0xFFFFFFFFu;
+                        end == number.data() + number.size() && value >= INT32_MIN &&
+                        value <= static_cast<std::int64_t>(UINT32_MAX);
   if (!readable)
     return TChecksumCheck::Differs;
+  const auto stored = static_cast<std::uint32_t>(value);
 
   std::uint32_t crc = Crc32Start;
   for (std::size_t i = 0; i + 1 < lines.size(); ++i) {

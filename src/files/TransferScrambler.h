@@ -51,7 +51,8 @@ enum class TChecksumCheck {
 };
 
 /// Checks a text as read: the last non-empty line is the checksum line when it starts with
-/// "CRC=" (ignoring case); all non-empty lines before it are run through the CRC.
+/// "CRC=" (ignoring case); all non-empty lines before it are run through the CRC. The number is
+/// read as unsigned (as written) or as a signed 32-bit number of the same bits.
 TChecksumCheck CheckTransferChecksum(std::string_view text);
 
 } // namespace laytime

@@ -92,6 +92,12 @@ INSTANTIATE_TEST_SUITE_P(
                     CheckCase{"NotANumber", SampleText + "CRC=12ab", TChecksumCheck::Differs},
                     CheckCase{"Empty", SampleText + "CRC=", TChecksumCheck::Differs},
                     CheckCase{"TooBig", SampleText + "CRC=99999999999", TChecksumCheck::Differs},
+                    // The checksum of no line at all is 0xFFFFFFFF: above the signed range, read
+                    // as the unsigned number written, and also as the signed one a peer may write.
+                    CheckCase{"Unsigned", "CRC=4294967295", TChecksumCheck::Matches},
+                    CheckCase{"Signed", "CRC=-1", TChecksumCheck::Matches},
+                    CheckCase{"SignedOtherValue", "CRC=-2", TChecksumCheck::Differs},
+                    CheckCase{"BelowSignedRange", "CRC=-4294967297", TChecksumCheck::Differs},
                     CheckCase{"NoChecksumLine", SampleText, TChecksumCheck::NoChecksumLine},
                     CheckCase{"NothingAtAll", "", TChecksumCheck::NoChecksumLine}),
     [](const testing::TestParamInfo<CheckCase>& info) { return info.param.Name; });
