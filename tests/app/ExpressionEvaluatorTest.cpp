@@ -30,19 +30,23 @@ void ExpectEvaluation(const TEvaluationCase& row) {
 
 TEST(ExpressionEvaluatorTest, NumbersAndTheirSyntax) {
   const TEvaluationCase rows[] = {
-      {"4/5", Success, 0.8},       {".5*2", Success, 1.0},   {",5+1", Success, 1.5},
-      {"1,25", Success, 1.25},     {"5.", Success, 5.0},     {"2E3", Success, 2000.0},
-      {"2e+3", Success, 2000.0},   {"2E-3", Success, 0.002}, {"1.5E2", Success, 150.0},
-      {"1.2.3", SyntaxError, 0},                            // 1.2 followed by the number .3
-      {"1,2,3", SyntaxError, 0},   {".", SyntaxError, 0},   // a lone decimal point
-      {"1+.", SyntaxError, 0},     {"2 3", SyntaxError, 0}, // a number directly after a number
+      {"4/5", Success, 0.8},         {".5*2", Success, 1.0},
+      {",5+1", Success, 1.5},        {"1,25", Success, 1.25},
+      {"5.", Success, 5.0},          {"2E3", Success, 2000.0},
+      {"2e+3", Success, 2000.0},     {"2E-3", Success, 0.002},
+      {"1.5E2", Success, 150.0},     {"1.2.3", SyntaxError, 0}, // 1.2 followed by the number .3
+      {"1,2,3", SyntaxError, 0},     {".", SyntaxError, 0},     // a lone decimal point
+      {"1+.", SyntaxError, 0},       {"2 3", SyntaxError, 0},   // a number directly after a number
       {"2E", ValueError, 0}, // a number token whose text has no value
-      {"2E+", ValueError, 0},      {"1E400", ValueError, 0}, // beyond the range of a double
+      {"2E+", ValueError, 0},        {"1E400", ValueError, 0}, // beyond the range of a double
+      {"1E-400", Success, 0.0}, // too small for a double: 0, as 2^-2000 gives 0
+      {"1E-4000*2+1", Success, 1.0}, {"1E-320", Success, 1e-320},
       {"2E12345", SyntaxError, 0}, // four exponent digits, then the number 5
       {"", SyntaxError, 0},        // end of input where an operand is expected
-      {"   ", SyntaxError, 0},     {"1+2   ", Success, 3.0}, {"  1 +  2", Success, 3.0},
-      {"1\t+2", SyntaxError, 0}, // only blanks are skipped
-      {"3#", SyntaxError, 0},      {"1:2", SyntaxError, 0},  {"x", SyntaxError, 0},
+      {"   ", SyntaxError, 0},       {"1+2   ", Success, 3.0},
+      {"  1 +  2", Success, 3.0},    {"1\t+2", SyntaxError, 0}, // only blanks are skipped
+      {"3#", SyntaxError, 0},        {"1:2", SyntaxError, 0},
+      {"x", SyntaxError, 0},
   };
   for (const TEvaluationCase& row : rows)
     ExpectEvaluation(row);

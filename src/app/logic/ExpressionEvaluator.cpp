@@ -87,6 +87,12 @@ bool IsDecimalPoint(char c) {
   return c == '.' || c == ',';
 }
 
+bool HasNegativeExponent(std::string_view number) {
+  const std::size_t exponent = number.find('E');
+  return exponent != std::string_view::npos && exponent + 1 < number.size() &&
+         number[exponent + 1] == '-';
+}
+
 class TScanner {
 public:
   explicit TScanner(std::string_view text) : FInput(text.substr(0, MaxInputLength)) {
@@ -171,6 +177,13 @@ private:
     TToken token{TTokenKind::Number};
     const char* const end = text.data() + text.size();
     const auto [rest, error] = std::from_chars(text.data(), end, token.Value);
+    if (error == std::errc::result_out_of_range && rest == end && HasNegativeExponent(text)) {
+      // Too small for a double, not too large: the 255 characters of the input cannot hold a
+      // mantissa that a negative exponent would leave too large. Such a number is 0, as is
+      // every result of an operation that comes out that small (2^-2000).
+      token.Value = 0.0;
+      return token;
+    }
     if (error != std::errc{} || rest != end) {
       token.Value = 0.0;
       token.ValueError = true;

@@ -33,7 +33,8 @@ struct TExpressionResult {
 /// minus binds tighter than the power sign (-2^2 raises -2 and fails) and cannot follow another
 /// minus (--5 fails, -(-5) is 5); powers group to the right (2^3^2 is 2^9). Nesting deeper than
 /// the parser's 20 stack entries is a syntax error. A syntax error wins over a value error met
-/// earlier in the text. Any result that a double cannot hold (an overflow) is a value error.
+/// earlier in the text. Any result that a double cannot hold (an overflow) is a value error; a
+/// number too small for a double (1E-400) reads as 0.
 TExpressionResult EvaluateExpression(std::string_view text);
 
 } // namespace laytime
