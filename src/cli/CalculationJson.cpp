@@ -41,7 +41,8 @@ std::string CurrencyText(Currency amount) {
   // The magnitude of the most negative raw value still fits an unsigned 64-bit number.
   const std::uint64_t magnitude =
       negative ? static_cast<std::uint64_t>(-(raw + 1)) + 1 : static_cast<std::uint64_t>(raw);
-  std::string text = (negative ? "-" : "") + std::to_string(magnitude / 10000);
+  std::string text = negative ? "-" : "";
+  text += std::to_string(magnitude / 10000);
   std::uint64_t fraction = magnitude % 10000;
   if (fraction != 0) {
     std::string digits = std::to_string(fraction);

@@ -32,7 +32,8 @@ public:
         FTexts(context, calculation.ProgramSettings()) {}
 
   std::string Duration(TDuration minutes) const {
-    return (minutes < 0 ? "-" : "") + FTexts.DaysAndClock(std::abs(minutes));
+    std::string text = minutes < 0 ? "-" : "";
+    return text += FTexts.DaysAndClock(std::abs(minutes));
   }
 
   std::string Amount(double amount) const {
