@@ -565,6 +565,19 @@ TEST(TransferImportTest, AFileThatCannotBeReadLeavesAnEmptyCalculation) {
   ExpectEmptyCalculation(f.Calc);
 }
 
+TEST(TransferImportTest, AFileTooLargeForATransferFileIsRefusedBeforeItIsRead) {
+  TTransferFixture f;
+  FillCalculation(f.Calc);
+  const std::string file = f.Folder.File("Huge.ZQA");
+  WriteBytes(file, std::vector<std::uint8_t>(MaxTransferFileSize + 1, 'x'));
+  EXPECT_FALSE(f.Transfer->ImportCalculationTransfer(file));
+  EXPECT_EQ(f.Messages.Texts, std::vector<std::string>{"E: The file " + file +
+                                                       " is too large for a transfer file. It is "
+                                                       "damaged or not a transfer file."});
+  EXPECT_TRUE(f.Dialogs.Questions().empty());
+  ExpectEmptyCalculation(f.Calc);
+}
+
 TEST(TransferImportTest, GarbageNeverCrashes) {
   TTransferFixture f;
   const std::string file = f.Folder.File("Garbage.ZQA");
