@@ -294,14 +294,13 @@ bool TTransferFiles::AcceptChecksum(std::string_view text, TTransferKind kind, b
   // everything after it, the checksum line included; such a tail holds bytes no text holds and
   // is taken as a checksum error. A scrambled file that was merely cut short reads as clean
   // text, so its user is told that nothing was checked.
-  const bool missingLine = check == TChecksumCheck::NoChecksumLine;
-  if (missingLine && scrambled && HoldsOnlyText(text))
+  const bool scrambledWithoutLine = scrambled && check == TChecksumCheck::NoChecksumLine;
+  const bool garbled = scrambledWithoutLine && !HoldsOnlyText(text);
+  if (scrambledWithoutLine && !garbled)
     FEnvironment.Messages->Inform(
         "The file has no checksum line, so it could not be checked for damage. Check all "
         "details and results with utmost care before making any use of them.");
-  const bool damaged =
-      check == TChecksumCheck::Differs || (missingLine && scrambled && !HoldsOnlyText(text));
-  if (!damaged)
+  if (check != TChecksumCheck::Differs && !garbled)
     return true;
   if (FEnvironment.Dialogs->AskAbortIgnore("File checksum error. The file is possibly invalid or "
                                            "has been damaged or modified. ") == TAbortIgnore::Abort)
