@@ -298,6 +298,13 @@ INSTANTIATE_TEST_SUITE_P(
                                    "StrToZQDate: Invalid token in source string: \"mar\""},
                     TDateErrorCase{"DigitsSplitIntoAWord", English, 2, "1mar24",
                                    "StrToZQDate: Invalid token in source string: \"1m\""},
+                    // A month name stands only where the month stands among the tokens typed:
+                    // of two tokens under a year-first format that is the first, and a single
+                    // token is always the day, whatever the format's first letter.
+                    TDateErrorCase{"AnsiMonthNameSecondOfTwo", English, 1, "5-mar",
+                                   "StrToZQDate: Invalid token in source string: \"mar\""},
+                    TDateErrorCase{"UsSingleMonthName", English, 3, "mar/",
+                                   "StrToZQDate: Invalid token in source string: \"mar\""},
                     TDateErrorCase{
                         "FormatWithoutYear", &NoYearLocale, 0, "1.3",
                         "StrToZQDate: Unexpected error in translating DateFormat dd.MM"}),
