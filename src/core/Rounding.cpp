@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace laytime {
 
@@ -30,10 +31,24 @@ double WithoutBinaryNoise(double value) {
   return std::fabs(value - halves) <= tolerance ? halves : value;
 }
 
+// A whole number as a 64-bit integer: held at the ends of the range beyond them, 0 for what is no
+// number, so that no value converts undefined.
+std::int64_t ToInt64(double whole) {
+  // 2^63, the first value above the range; everything below it down to -2^63 converts exactly.
+  constexpr double Beyond = 9223372036854775808.0;
+  if (std::isnan(whole))
+    return 0;
+  if (whole >= Beyond)
+    return std::numeric_limits<std::int64_t>::max();
+  if (whole < -Beyond)
+    return std::numeric_limits<std::int64_t>::min();
+  return static_cast<std::int64_t>(whole);
+}
+
 } // namespace
 
 std::int64_t RoundHalfEven(double value) {
-  return static_cast<std::int64_t>(RoundHalfEvenReal(value));
+  return ToInt64(RoundHalfEvenReal(value));
 }
 
 std::int64_t RoundWithMode(double value, TRoundingMode mode) {
@@ -42,11 +57,11 @@ std::int64_t RoundWithMode(double value, TRoundingMode mode) {
   case TRoundingMode::Nearest:
     return RoundHalfEven(value);
   case TRoundingMode::Down:
-    return static_cast<std::int64_t>(std::floor(value));
+    return ToInt64(std::floor(value));
   case TRoundingMode::Up:
-    return static_cast<std::int64_t>(std::ceil(value));
+    return ToInt64(std::ceil(value));
   case TRoundingMode::Truncate:
-    return static_cast<std::int64_t>(std::trunc(value));
+    return ToInt64(std::trunc(value));
   }
   return RoundHalfEven(value);
 }

@@ -10,6 +10,8 @@ namespace laytime {
 enum class TRoundingMode : std::uint8_t { Nearest = 0, Down = 1, Up = 2, Truncate = 3 };
 
 /// Nearest whole number, a tie going to the even neighbour (2.5 → 2, 3.5 → 4, −2.5 → −2).
+/// A value beyond the 64-bit range gives the nearer end of the range; one that is not a
+/// number gives 0. The same holds for RoundWithMode.
 std::int64_t RoundHalfEven(double value);
 
 /// Whole number by the given mode: Nearest as RoundHalfEven, Down toward −∞, Up toward +∞,

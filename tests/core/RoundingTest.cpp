@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace laytime {
 namespace {
 
@@ -54,6 +56,31 @@ TEST(RoundingTest, ModesIgnoreTheBinaryNoiseOfDecimalArithmetic) {
            Case{"negative", -2.3 * 1440, TRoundingMode::Up, -3312},
        }) {
     EXPECT_EQ(RoundWithMode(c.value, c.mode), c.expected) << c.name;
+  }
+}
+
+// A value beyond the 64-bit range (read from a damaged file, say) is held at the end of the
+// range, and one that is no number gives 0, instead of an undefined conversion.
+TEST(RoundingTest, ValuesBeyondTheRangeAreHeldAtItsEnds) {
+  constexpr std::int64_t Largest = std::numeric_limits<std::int64_t>::max();
+  constexpr std::int64_t Smallest = std::numeric_limits<std::int64_t>::min();
+  const double infinity = std::numeric_limits<double>::infinity();
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  struct Case {
+    const char* name;
+    double value;
+    std::int64_t expected;
+  };
+  for (const Case& c :
+       {Case{"huge", 1e300, Largest}, Case{"two to the 63", 9223372036854775808.0, Largest},
+        Case{"infinity", infinity, Largest}, Case{"minus huge", -1e300, Smallest},
+        Case{"minus infinity", -infinity, Smallest},
+        Case{"minus two to the 63", -9223372036854775808.0, Smallest}, Case{"no number", nan, 0},
+        Case{"largest exact", 9007199254740992.0, 9007199254740992}}) {
+    EXPECT_EQ(RoundHalfEven(c.value), c.expected) << c.name;
+    for (const TRoundingMode mode :
+         {TRoundingMode::Nearest, TRoundingMode::Down, TRoundingMode::Up, TRoundingMode::Truncate})
+      EXPECT_EQ(RoundWithMode(c.value, mode), c.expected) << c.name;
   }
 }
 
