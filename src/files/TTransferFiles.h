@@ -59,14 +59,15 @@ struct TTransferEnvironment {
 /// The transfer files of the one open calculation.
 ///
 /// Exports throw the error that stopped them (EInOutError for the operating system's). Imports
-/// show every problem themselves and answer whether they imported: a rejected or unreadable
-/// file, or one the user declined, leaves the calculation empty (one empty port, one empty
-/// pro-rata partner). A checksum that differs is an error the user may pass over in two steps;
-/// a file without checksum line is accepted, in a scrambled file with a warning that it could
-/// not be checked, unless its text is garbled (a changed byte garbles everything after it), which
-/// counts as a checksum that differs.
-/// A source that starts with "[ZQLAY" (any case) is read as unscrambled text. Temporary files are
-/// put on the removal list and removed at the end of each export and import.
+/// show every problem themselves and answer whether they imported: a calculation file that is
+/// rejected, unreadable or declined by the user leaves the calculation empty (one empty port,
+/// one empty pro-rata partner); such a statement-of-facts file leaves it as it is. A checksum that
+/// differs is an error the user may pass over in two steps; a file without checksum line is
+/// accepted, in a scrambled file with a warning that it could not be checked, unless its text is
+/// garbled (a changed byte garbles everything after it), which counts as a checksum that differs.
+/// A source that starts with "[ZQLAY" (any case) is read as unscrambled text. Temporary files
+/// (the file's name with .$$A or .$$S in place of its extension, or added to a name that has it
+/// already) are put on the removal list and removed at the end of each export and import.
 class TTransferFiles {
 public:
   /// `calcFiles` loads the template of an imported calculation.
