@@ -29,9 +29,10 @@ class ILegacyImporter {
 public:
   virtual ~ILegacyImporter() = default;
   /// `reader` stands after the 8-byte identifier field; `versionId` is that identifier
-  /// ("NVR52" … "NVR69").
+  /// ("NVR52" … "NVR69"); `fileName` is the file being opened, whose own date and time the
+  /// import records.
   virtual void ImportLegacyFile(TByteReader& reader, std::string_view versionId,
-                                TCalculation& calculation) = 0;
+                                const std::string& fileName, TCalculation& calculation) = 0;
 };
 
 struct TFileEnvironment {

@@ -510,11 +510,6 @@ double FileMomentOf(const std::string& path) {
 }
 
 void TLegacyImporter::ImportLegacyFile(TByteReader& reader, std::string_view versionId,
-                                       TCalculation& calculation) {
-  laytime::ImportLegacyFile(reader, versionId, calculation, FEnvironment, 0.0);
-}
-
-void TLegacyImporter::ImportLegacyFile(TByteReader& reader, std::string_view versionId,
                                        const std::string& fileName, TCalculation& calculation) {
   laytime::ImportLegacyFile(reader, versionId, calculation, FEnvironment, FileMomentOf(fileName));
 }

@@ -92,13 +92,9 @@ public:
   explicit TLegacyImporter(TLegacyImportEnvironment environment)
       : FEnvironment(std::move(environment)) {}
 
-  /// The import as the calculation files call it, which do not pass the file's name: the
-  /// status then keeps no last-save moment.
-  void ImportLegacyFile(TByteReader& reader, std::string_view versionId,
-                        TCalculation& calculation) override;
   /// The import of the file `fileName`, whose own date and time become the last-save moment.
   void ImportLegacyFile(TByteReader& reader, std::string_view versionId,
-                        const std::string& fileName, TCalculation& calculation);
+                        const std::string& fileName, TCalculation& calculation) override;
 
 private:
   TLegacyImportEnvironment FEnvironment;

@@ -261,7 +261,7 @@ void TCalcFiles::ImportLegacy(std::span<const std::uint8_t> file, const std::str
                      "). Importing such files is not available yet; the file was not changed.");
   LoadDefaultTemplateSettings();
   TByteReader reader(file, IdentifierFieldSize);
-  FEnvironment.LegacyImporter->ImportLegacyFile(reader, versionId, FCalculation);
+  FEnvironment.LegacyImporter->ImportLegacyFile(reader, versionId, fileName, FCalculation);
 }
 
 void TCalcFiles::OpenFile(const std::string& fileName, TFileKind kind) {

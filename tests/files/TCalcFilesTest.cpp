@@ -538,12 +538,14 @@ TEST_F(CalcFilesTest, VersionSixFileIsRecognisedButNotImportedYet) {
 class RecordingImporter final : public ILegacyImporter {
 public:
   void ImportLegacyFile(TByteReader& reader, std::string_view versionId,
-                        TCalculation& calculation) override {
+                        const std::string& fileName, TCalculation& calculation) override {
     VersionId = versionId;
+    FileName = fileName;
     Position = reader.Position();
     calculation.Voyage.VesselName = "Imported";
   }
   std::string VersionId;
+  std::string FileName;
   std::size_t Position = 0;
 };
 
@@ -559,6 +561,7 @@ TEST_F(CalcFilesTest, VersionSixFileGoesToTheImporterAfterTheDefaultTemplate) {
   files.OpenFile(path, TFileKind::Calculation);
   EXPECT_EQ(importer.VersionId, "NVR69");
   EXPECT_EQ(importer.Position, 8u);
+  EXPECT_EQ(importer.FileName, path); // its own date and time become the last-save moment
   EXPECT_EQ(Calc.Voyage.VesselName, "Imported");
   EXPECT_EQ(Calc.TemplateSettings.ReportTitle, "Default title");
   // An imported file starts an unnamed calculation.
