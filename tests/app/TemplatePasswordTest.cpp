@@ -124,7 +124,8 @@ TEST(TemplatePasswordTest, WrongPasswordsAreAskedAgainUntilTheRightOneOrCancel) 
   };
   for (const TRow& row : rows) {
     SCOPED_TRACE(row.Name);
-    TScriptedDialog dialog{row.Answers};
+    TScriptedDialog dialog;
+    dialog.Answers = row.Answers;
     EXPECT_EQ(
         TemplateChangePermitted(stored, BaseTemplatePasswordHint, dialog.Ask(), dialog.Show()),
         row.Permitted);
