@@ -90,11 +90,16 @@ std::vector<std::string> SplitList(const std::string& text) {
   return entries;
 }
 
-std::string ReplaceAll(std::string text, std::string_view from, std::string_view to) {
-  for (std::size_t at = text.find(from); at != std::string::npos;
-       at = text.find(from, at + to.size()))
-    text.replace(at, from.size(), to);
-  return text;
+std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
+  // Built by appending, which also keeps GCC 12 from a false -Wrestrict warning on replace.
+  std::string result;
+  std::size_t start = 0;
+  for (std::size_t at = text.find(from); at != std::string_view::npos;
+       at = text.find(from, start)) {
+    result.append(text.substr(start, at - start)).append(to);
+    start = at + from.size();
+  }
+  return result.append(text.substr(start));
 }
 
 /// The weekday of a SHEX day key: 255 (or a negative or unreadable value) for none, else the

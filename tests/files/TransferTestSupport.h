@@ -141,9 +141,11 @@ public:
   }
 
   std::vector<std::uint8_t> Bytes() const {
-    std::vector<std::uint8_t> file(8, 0);
-    file[0] = 5;
-    std::memcpy(file.data() + 1, FVersionId.data(), 5);
+    std::vector<std::uint8_t> file;
+    file.reserve(8 + FHeader.size());
+    file.push_back(5);
+    file.insert(file.end(), FVersionId.begin(), FVersionId.begin() + 5);
+    file.resize(8, 0);
     file.insert(file.end(), FHeader.begin(), FHeader.end());
     file.insert(file.end(), FCharterers.begin(), FCharterers.end());
     for (const auto& port : FPorts)
