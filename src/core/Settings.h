@@ -97,7 +97,7 @@ struct TTemplateSettings {
   std::string ShexText;
   std::string OpCompletedText;
   std::string TimeSavedText;
-  std::string VesOnDemurrageText;
+  std::string VesOnDemurrageText = "Vessel on demurrage";
   std::string CPFormCaption = "C/P Form";
   std::string VoyInfo1Caption = "Partner";
   std::string VoyInfo2Caption = "From/To";
