@@ -25,6 +25,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QString>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cctype>
@@ -396,6 +397,13 @@ void EnsureGuiApplication() {
     return;
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
     qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
+  // Without a session runtime folder (as under cron or root) Qt falls back to one of its own
+  // and warns on stderr; a private temporary folder keeps the tool's output to its own texts.
+  if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+    static const QTemporaryDir runtimeFolder;
+    if (runtimeFolder.isValid())
+      qputenv("XDG_RUNTIME_DIR", runtimeFolder.path().toLocal8Bit());
+  }
   static int argc = 1;
   static char name[] = "laytime-cli";
   static char* argv[] = {name, nullptr};
